@@ -1,0 +1,1 @@
+#include "codec/channel_slot.h"

@@ -1,0 +1,33 @@
+#pragma once
+// A channel's 16-byte slot and 8-byte name slot in the radio's memory:
+// Rx and Tx frequency fields, Rx and Tx tone fields, FF FF, then four nibbles: power
+// (power, bandwidth, busy lock), voice (tail elimination, voice mode), switches (scan add,
+// VOX, DTMF, PTT ID) and the direction of the transmit offset.
+
+#include <string>
+#include <string_view>
+
+#include "codec/hex_text.h"
+#include "model/channel.h"
+#include "model/value_texts.h"
+
+namespace hm3300::codec {
+
+// 32 characters; an empty channel is 32 "F". Needs a validated channel (see write_check.h).
+HexText EncodeChannelSlot(const model::Channel& channel, const model::ValueTexts& texts);
+// The power nibble: F when Power, Bandwidth and BusyLock are all empty.
+char writecan(const model::Channel& channel, const model::ValueTexts& texts);
+
+// Sets the channel from 32 characters. Empties every field but VoiceMode first; a slot
+// starting "FF" leaves the channel empty.
+void DecodeChannelSlot(model::Channel& channel, std::string_view slot,
+                       const model::ValueTexts& texts);
+// Power, Bandwidth and BusyLock from the power nibble.
+void sendcan(char nibble, model::Channel& channel, const model::ValueTexts& texts);
+
+// 16 characters: the name field and FF FF.
+HexText EncodeNameSlot(std::string_view alias);
+// The alias held by the first 12 characters, blanks trimmed.
+std::string DecodeNameSlot(std::string_view slot);
+
+}  // namespace hm3300::codec

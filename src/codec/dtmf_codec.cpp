@@ -1,0 +1,1 @@
+#include "codec/dtmf_codec.h"

@@ -1,0 +1,1 @@
+#include "codec/frequency_codec.h"

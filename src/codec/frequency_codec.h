@@ -1,0 +1,22 @@
+#pragma once
+// Frequency field of a channel slot: 4 bytes, the first six decimal digits of the text as
+// packed BCD, then the part below 1 kHz in units of 62.5 Hz.
+// 145.12500 <-> 14 51 25 00, 438.00625 <-> 43 80 06 04, empty <-> FF FF FF FF.
+
+#include <string>
+#include <string_view>
+
+#include "codec/hex_text.h"
+
+namespace hm3300::codec {
+
+// True for a 9-character text "ddd.ddddd" whose last two digits are 00, 25, 50 or 75.
+bool isRasterFrequency(std::string_view text);
+
+// `text` is empty or a raster frequency; the result has 8 characters.
+HexText WriteFre(std::string_view text);
+
+// Any 8 hexadecimal characters; a field starting "FF" is no frequency (empty text).
+std::string DecodeFrequency(std::string_view field);
+
+}  // namespace hm3300::codec

@@ -1,0 +1,1 @@
+#include "codec/name_codec.h"

@@ -1,0 +1,1 @@
+#include "codec/option_byte.h"

@@ -1,0 +1,1 @@
+#include "codec/tone_codec.h"

@@ -1,0 +1,28 @@
+#pragma once
+// Tone field of a channel slot: a code byte (the CTCSS or DCS position, FF when off) and a
+// flag byte telling CTCSS, DCS normal or DCS inverted apart; receive and transmit fields
+// differ only in the flag.
+
+#include <string>
+#include <string_view>
+
+#include "codec/hex_text.h"
+#include "model/channel.h"
+
+namespace hm3300::codec {
+
+// Whole-hertz part of a CTCSS tone (63 ... 254) to its code "01" ... "33"; empty if unknown.
+std::string CAL_ctc(int key);
+// DCS code digits as a decimal number (17 ... 754) to its code "01" ... "6B"; empty if unknown.
+std::string CAL_dcs(int key);
+
+// A tone text (empty, `offText` or a tone list entry) to the 4 characters of the field.
+HexText writeRxcode(std::string_view toneText, const std::string& offText);
+HexText writeTxcode(std::string_view toneText, const std::string& offText);
+
+// Decodes a 4-character field into the channel: `which` 2 sets RxTone and RxCode, any other
+// value TxTone and TxCode. An unknown flag leaves the tone text as it was and the code 0.
+void sendCTC(int which, model::Channel& channel, std::string_view field,
+             const std::string& offText);
+
+}  // namespace hm3300::codec

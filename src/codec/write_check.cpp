@@ -1,0 +1,1 @@
+#include "codec/write_check.h"

@@ -1,0 +1,28 @@
+#pragma once
+// The one answer to "can this codeplug be written to the radio": every value the encoders
+// cannot represent exactly, by channel and field or by option key.
+
+#include <string>
+#include <vector>
+
+#include "model/codeplug.h"
+#include "model/value_texts.h"
+
+namespace hm3300::codec {
+
+struct WriteProblem {
+    int channel = 0;    // 1-128, or 0 for a radio-wide option
+    std::string field;  // "TxFreq", or an option's file key such as "Stun Code"
+    std::string message;
+
+    // "CH012 TxFreq: <message>" or "Stun Code: <message>"
+    std::string toString() const;
+    bool operator==(const WriteProblem&) const = default;
+};
+
+// Empty when the codeplug can be written; `texts` are the value texts of the current
+// language, the ones the channel table is expected to hold.
+std::vector<WriteProblem> checkWritable(const model::Codeplug& codeplug,
+                                        const model::ValueTexts& texts);
+
+}  // namespace hm3300::codec

@@ -1,0 +1,1 @@
+#include "file/codeplug_file.h"

@@ -1,0 +1,1 @@
+#include "link/memory_map.h"

@@ -1,0 +1,36 @@
+#include "model/channel_table.h"
+
+#include <cassert>
+#include <cstdio>
+
+namespace hm3300::model {
+
+Channel& ChannelTable::row(int number) {
+    assert(number >= 1 && number <= kRows);
+    return rows_[static_cast<std::size_t>(number - 1)];
+}
+
+const Channel& ChannelTable::row(int number) const {
+    assert(number >= 1 && number <= kRows);
+    return rows_[static_cast<std::size_t>(number - 1)];
+}
+
+std::string ChannelTable::rowLabel(int number) {
+    char label[8];
+    std::snprintf(label, sizeof label, "%03d", number);
+    return label;
+}
+
+void ChannelTable::clearAll() {
+    for (Channel& channel : rows_) {
+        channel.clear();
+    }
+}
+
+void ChannelTable::convertValueTexts(const ValueTexts& texts) {
+    for (Channel& channel : rows_) {
+        channel.convertValueTexts(texts);
+    }
+}
+
+}  // namespace hm3300::model

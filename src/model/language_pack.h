@@ -1,0 +1,39 @@
+#pragma once
+// A language pack: numbered texts of one user interface language, read from
+// lang/<name>.lng (UTF-8, one "id=text" per line, "#" starts a comment line).
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace hm3300::model {
+
+enum class Language { Chinese, English, Taiwan };
+
+// "chinese", "english", "taiwan": the pack's file name without ".lng".
+std::string_view packName(Language language);
+std::optional<Language> languageFromPackName(std::string_view name);
+
+class LanguagePack {
+public:
+    // The simplified-Chinese texts built into the program, used when no pack file is found.
+    static const LanguagePack& builtin();
+
+    // Parses pack text; malformed lines are reported in `error` and the parse fails.
+    static std::optional<LanguagePack> parse(std::string_view content, std::string* error = nullptr);
+    static std::optional<LanguagePack> loadFile(const std::string& path, std::string* error = nullptr);
+
+    // The pack `language` from `folder`, or the built-in texts when that file is missing
+    // or unreadable.
+    static LanguagePack loadOrBuiltin(const std::string& folder, Language language);
+
+    // The text of `id`; empty when the pack lacks it.
+    const std::string& text(int id) const;
+    bool has(int id) const { return texts_.contains(id); }
+
+private:
+    std::map<int, std::string> texts_;
+};
+
+}  // namespace hm3300::model
