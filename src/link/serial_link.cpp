@@ -1,0 +1,1 @@
+#include "link/serial_link.h"
