@@ -1,0 +1,61 @@
+#include <iostream>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "cli/exit_status.h"
+#include "cli/session.h"
+#include "codec/write_check.h"
+
+namespace hm3300::cli {
+
+namespace {
+
+int check(const Arguments& arguments) {
+    if (arguments.positional().size() != 1) {
+        return usageError(checkCommand(), "expected one codeplug file");
+    }
+    std::string error;
+    auto session = Session::start(arguments, error);
+    if (!session) {
+        return usageError(checkCommand(), error);
+    }
+    const std::string& path = arguments.positional().front();
+    if (!session->open(path)) {
+        return ExitStatus::FileError;
+    }
+    const auto problems = codec::checkWritable(session->codeplug, session->texts);
+    for (const auto& problem : problems) {
+        std::cout << problem.toString() << "\n";
+    }
+    if (!problems.empty()) {
+        std::cerr << path << ": " << problems.size()
+                  << (problems.size() == 1 ? " problem" : " problems")
+                  << "; the codeplug cannot be written to a radio as it is\n";
+        return ExitStatus::NotWritable;
+    }
+    std::cerr << path << ": can be written to a radio\n";
+    return ExitStatus::Success;
+}
+
+}  // namespace
+
+const Command& checkCommand() {
+    static const Command command{
+        "check",
+        "tell whether a codeplug file can be written to a radio",
+        "Usage: hm3300d-cli check FILE.p46 [--lang chinese|english|taiwan]\n"
+        "\n"
+        "Reads FILE.p46 and lists, one per line, every value a radio cannot take:\n"
+        "frequencies off the 5 kHz / 6.25 kHz raster, unknown tones, DTMF codes with\n"
+        "characters other than 0-9 A-D * #, aliases longer than six characters, options\n"
+        "outside their range. Value words of any language are accepted.\n"
+        "\n"
+        "Exit status: 0 writable, 4 not writable, 3 the file cannot be read, 2 usage.\n",
+        {"--lang"},
+        {},
+        check,
+    };
+    return command;
+}
+
+}  // namespace hm3300::cli

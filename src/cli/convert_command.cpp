@@ -1,0 +1,55 @@
+#include <iostream>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "cli/exit_status.h"
+#include "cli/session.h"
+#include "file/codeplug_file.h"
+
+namespace hm3300::cli {
+
+namespace {
+
+int convert(const Arguments& arguments) {
+    if (arguments.positional().size() != 2) {
+        return usageError(convertCommand(), "expected an input and an output file");
+    }
+    std::string error;
+    auto session = Session::start(arguments, error);
+    if (!session) {
+        return usageError(convertCommand(), error);
+    }
+    const std::string& input = arguments.positional()[0];
+    const std::string& output = arguments.positional()[1];
+    if (!session->open(input)) {
+        return ExitStatus::FileError;
+    }
+    if (const auto saveError = file::saveCodeplug(output, session->codeplug, session->pack)) {
+        std::cerr << "hm3300d-cli: " << *saveError << "\n";
+        return ExitStatus::FileError;
+    }
+    return ExitStatus::Success;
+}
+
+}  // namespace
+
+const Command& convertCommand() {
+    static const Command command{
+        "convert",
+        "rewrite a codeplug file in another language",
+        "Usage: hm3300d-cli convert IN.p46 OUT.p46 [--lang chinese|english|taiwan]\n"
+        "\n"
+        "Reads IN.p46 and saves it as OUT.p46 with the value words (on/off, power,\n"
+        "bandwidth, voice mode) and option texts of the chosen language (default\n"
+        "chinese). OUT.p46 is written in GBK with CR LF line ends, as the window saves.\n"
+        "IN.p46 may also be UTF-8 or have LF line ends.\n"
+        "\n"
+        "Exit status: 0 done, 3 a file cannot be read or written, 2 usage.\n",
+        {"--lang"},
+        {},
+        convert,
+    };
+    return command;
+}
+
+}  // namespace hm3300::cli

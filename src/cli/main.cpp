@@ -1,0 +1,71 @@
+// hm3300d-cli: the command-line front end for scripting.
+
+#include <array>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "cli/exit_status.h"
+
+namespace hm3300::cli {
+
+namespace {
+
+std::array<const Command*, 3> commands() {
+    return {&checkCommand(), &convertCommand(), &showCommand()};
+}
+
+void printOverview(std::ostream& out) {
+    out << "Usage: hm3300d-cli COMMAND [ARGUMENTS]   (hm3300d-cli COMMAND --help for more)\n\n"
+           "Programs the HM-3300D radio and works on its codeplug files (*.p46).\n\n"
+           "Commands:\n";
+    for (const Command* command : commands()) {
+        out << "  " << command->name << std::string(10 - command->name.size(), ' ')
+            << command->summary << "\n";
+    }
+}
+
+int run(const std::vector<std::string>& words) {
+    if (words.empty()) {
+        printOverview(std::cerr);
+        return ExitStatus::Usage;
+    }
+    if (words.front() == "--help" || words.front() == "help") {
+        printOverview(std::cout);
+        return ExitStatus::Success;
+    }
+    for (const Command* command : commands()) {
+        if (command->name != words.front()) {
+            continue;
+        }
+        const Arguments arguments({words.begin() + 1, words.end()}, command->valuedOptions,
+                                  command->switches);
+        if (arguments.helpRequested()) {
+            std::cout << command->help;
+            return ExitStatus::Success;
+        }
+        if (!arguments.error().empty()) {
+            return usageError(*command, arguments.error());
+        }
+        return command->run(arguments);
+    }
+    std::cerr << "hm3300d-cli: unknown command \"" << words.front() << "\"\n\n";
+    printOverview(std::cerr);
+    return ExitStatus::Usage;
+}
+
+}  // namespace
+
+int usageError(const Command& command, const std::string& message) {
+    std::cerr << "hm3300d-cli " << command.name << ": " << message << "\n"
+              << command.help.substr(0, command.help.find('\n')) << "\n";
+    return ExitStatus::Usage;
+}
+
+}  // namespace hm3300::cli
+
+int main(int argc, char** argv) {
+    return hm3300::cli::run(std::vector<std::string>(argv + 1, argv + argc));
+}

@@ -1,0 +1,40 @@
+#include "cli/session.h"
+
+#include <filesystem>
+#include <iostream>
+
+#include "cli/arguments.h"
+#include "file/codeplug_file.h"
+
+namespace hm3300::cli {
+
+std::optional<Session> Session::start(const Arguments& arguments, std::string& error) {
+    Session session;
+    if (const auto name = arguments.value("--lang")) {
+        const auto language = model::languageFromPackName(*name);
+        if (!language) {
+            error = "unknown language \"" + *name + "\" (use chinese, english or taiwan)";
+            return std::nullopt;
+        }
+        session.language = *language;
+    }
+    session.pack = model::LanguagePack::loadOrBuiltin(programFolder(), session.language);
+    session.texts = model::ValueTexts::fromPack(session.pack);
+    return session;
+}
+
+bool Session::open(const std::string& path) {
+    if (const auto error = file::openCodeplug(path, codeplug, texts)) {
+        std::cerr << "hm3300d-cli: " << error->message << "\n";
+        return false;
+    }
+    return true;
+}
+
+std::string programFolder() {
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : executable.parent_path().string();
+}
+
+}  // namespace hm3300::cli

@@ -1,0 +1,34 @@
+#pragma once
+// What every command shares: the language chosen with --lang, its pack and value texts, and
+// a codeplug as a fresh program start holds it.
+
+#include <optional>
+#include <string>
+
+#include "model/codeplug.h"
+#include "model/language_pack.h"
+#include "model/value_texts.h"
+
+namespace hm3300::cli {
+
+class Arguments;
+
+struct Session {
+    model::Language language = model::Language::Chinese;
+    model::LanguagePack pack;
+    model::ValueTexts texts;
+    model::Codeplug codeplug;
+
+    // The language of --lang (default chinese) with its pack from beside the executable.
+    // Empty, with `error` set, when --lang names no language.
+    static std::optional<Session> start(const Arguments& arguments, std::string& error);
+
+    // Reads `path` into the codeplug as the window's Open does. Prints the reason and
+    // returns false when it cannot.
+    bool open(const std::string& path);
+};
+
+// The folder holding this executable, where the language packs lie.
+std::string programFolder();
+
+}  // namespace hm3300::cli

@@ -1,0 +1,130 @@
+#include <charconv>
+#include <iostream>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "cli/exit_status.h"
+#include "cli/session.h"
+#include "cli/text_table.h"
+#include "model/choice_items.h"
+
+namespace hm3300::cli {
+
+namespace {
+
+using model::ChannelField;
+using model::OptionKind;
+
+std::string numberText(double value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string optionValue(const Session& session, const model::OptionSpec& spec) {
+    const auto& settings = session.codeplug.settings;
+    switch (spec.kind) {
+        case OptionKind::Choice: {
+            const int index = settings.choice(spec.option);
+            return std::to_string(index) + "  " +
+                   model::choiceItemText(spec.option, index, session.pack);
+        }
+        case OptionKind::Flag: return settings.flag(spec.option) ? "on" : "off";
+        case OptionKind::Number: return numberText(settings.number(spec.option));
+        case OptionKind::Text: return settings.text(spec.option);
+    }
+    return {};
+}
+
+void printBands(const Session& session) {
+    std::cout << "Band lists\n";
+    TextTable table;
+    for (model::BandListId id : model::kBandListIds) {
+        table.addRow({std::string(model::bandListName(id)),
+                      session.codeplug.bands[id].selectedText()});
+    }
+    table.print(std::cout, 2);
+}
+
+void printOptions(const Session& session) {
+    std::cout << "\nRadio settings\n";
+    TextTable table;
+    for (const model::OptionSpec& spec : model::allOptions()) {
+        if (spec.inFile) {
+            table.addRow({std::string(spec.key), optionValue(session, spec)});
+        }
+    }
+    table.print(std::cout, 2);
+}
+
+// The codes repeat the tone columns, so the table leaves them out.
+bool shownInTable(ChannelField field) {
+    return field != ChannelField::RxCode && field != ChannelField::TxCode;
+}
+
+void printChannels(const Session& session) {
+    TextTable table;
+    std::vector<std::string> header{"CH"};
+    for (ChannelField field : model::allChannelFields()) {
+        if (shownInTable(field)) {
+            header.push_back(std::string(model::fieldName(field)));
+        }
+    }
+    table.addRow(std::move(header));
+    int count = 0;
+    for (int number = 1; number <= model::ChannelTable::kRows; ++number) {
+        const model::Channel& channel = session.codeplug.channels.row(number);
+        if (!channel.exists()) {
+            continue;
+        }
+        std::vector<std::string> cells{model::ChannelTable::rowLabel(number)};
+        for (ChannelField field : model::allChannelFields()) {
+            if (shownInTable(field)) {
+                cells.push_back(channel[field].empty() ? "-" : channel[field]);
+            }
+        }
+        table.addRow(std::move(cells));
+        ++count;
+    }
+    std::cout << "\nChannels (" << count << " of " << model::ChannelTable::kRows << ")\n";
+    table.print(std::cout, 2);
+}
+
+int show(const Arguments& arguments) {
+    if (arguments.positional().size() != 1) {
+        return usageError(showCommand(), "expected one codeplug file");
+    }
+    std::string error;
+    auto session = Session::start(arguments, error);
+    if (!session) {
+        return usageError(showCommand(), error);
+    }
+    if (!session->open(arguments.positional().front())) {
+        return ExitStatus::FileError;
+    }
+    printBands(*session);
+    printOptions(*session);
+    printChannels(*session);
+    return ExitStatus::Success;
+}
+
+}  // namespace
+
+const Command& showCommand() {
+    static const Command command{
+        "show",
+        "print the channels and radio settings of a codeplug file",
+        "Usage: hm3300d-cli show FILE.p46 [--lang chinese|english|taiwan]\n"
+        "\n"
+        "Prints the band lists, every radio setting and the channels that exist, with\n"
+        "value words and option texts in the chosen language (default chinese).\n"
+        "\n"
+        "Exit status: 0 done, 3 the file cannot be read, 2 usage.\n",
+        {"--lang"},
+        {},
+        show,
+    };
+    return command;
+}
+
+}  // namespace hm3300::cli

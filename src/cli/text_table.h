@@ -1,0 +1,24 @@
+#pragma once
+// Columns of UTF-8 text lined up for a terminal, where a Chinese character takes two cells.
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hm3300::cli {
+
+// Terminal cells `text` occupies: two for East Asian wide characters, one otherwise.
+std::size_t displayWidth(std::string_view text);
+
+class TextTable {
+public:
+    void addRow(std::vector<std::string> cells);
+    // Every column padded to its widest cell, two blanks apart, `indent` blanks in front.
+    void print(std::ostream& out, std::size_t indent = 0) const;
+
+private:
+    std::vector<std::vector<std::string>> rows_;
+};
+
+}  // namespace hm3300::cli
