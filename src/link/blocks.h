@@ -38,6 +38,9 @@ void decodePasswordBlock(std::string_view data, model::RadioSettings& settings);
 HexText encodeCallBlock(int block, const model::RadioSettings& settings);
 void decodeCallBlock(int block, std::string_view data, model::RadioSettings& settings);
 
+// The blocks at 0x0D00-0x0D70 are always written erased: 16 bytes 0xFF.
+HexText encodeClearedBlock();
+
 // Private and Stun Code.
 HexText encodeIdBlock(const model::RadioSettings& settings);
 void decodeIdBlock(std::string_view data, model::RadioSettings& settings);

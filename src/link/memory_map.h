@@ -21,15 +21,23 @@ inline constexpr std::uint16_t kPasswordBlockAddress = 0x0CD0;
 inline constexpr std::uint16_t kIdBlockAddress = 0x0E00;
 inline constexpr std::uint16_t kCodeBlockAddress = 0x0E80;
 
-inline constexpr int kBlockSize = 16;     // every block is read as 16 bytes ...
-inline constexpr int kNameSlotSize = 8;   // ... but a name slot
+inline constexpr int kBlockSize = 16;    // every block is read as 16 bytes ...
+inline constexpr int kNameSlotSize = 8;  // ... but a name slot
 inline constexpr int kDtmfBlockWriteSize = 11;
 inline constexpr int kPasswordBlockWriteSize = 6;
 
-constexpr std::uint16_t channelSlotAddress(int channel) { return static_cast<std::uint16_t>(0x0010 * channel); }
-constexpr std::uint16_t nameSlotAddress(int channel) { return static_cast<std::uint16_t>(0x0808 + 8 * channel); }
-constexpr std::uint16_t callBlockAddress(int block) { return static_cast<std::uint16_t>(0x0D80 + 0x10 * block); }
-constexpr std::uint16_t clearedBlockAddress(int block) { return static_cast<std::uint16_t>(0x0D00 + 0x10 * block); }
+constexpr std::uint16_t channelSlotAddress(int channel) {
+    return static_cast<std::uint16_t>(0x0010 * channel);
+}
+constexpr std::uint16_t nameSlotAddress(int channel) {
+    return static_cast<std::uint16_t>(0x0808 + 8 * channel);
+}
+constexpr std::uint16_t callBlockAddress(int block) {
+    return static_cast<std::uint16_t>(0x0D80 + 0x10 * block);
+}
+constexpr std::uint16_t clearedBlockAddress(int block) {
+    return static_cast<std::uint16_t>(0x0D00 + 0x10 * block);
+}
 
 // "52" "03" address count: the text MakeFrame turns into a read command.
 HexText readRequest(std::uint16_t address, int byteCount);

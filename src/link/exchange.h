@@ -1,0 +1,51 @@
+#pragma once
+// One request and the judgement of its reply, as every phase of a run uses it. The radio's
+// Busy replies and replies with a wrong checksum are answered by asking again, at most a
+// bounded number of times, so that a run always ends.
+
+#include <string_view>
+
+#include "codec/hex_text.h"
+#include "link/serial_link.h"
+
+namespace hm3300::link {
+
+using codec::HexText;
+
+// A request answered Busy this many times in a row counts as refused.
+inline constexpr int kMaxBusyReplies = 20;
+// A read answered this many times in a row with a wrong checksum counts as refused.
+inline constexpr int kMaxBadChecksumReplies = 5;
+
+// Waits after each frame.
+inline constexpr int kHandshakeWaitMs = 70;
+inline constexpr int kBlockWaitMs = 80;
+
+enum class Verdict {
+    Accepted,
+    Refused,          // nothing, or not the reply the request expects
+    KeptBusy,         // kMaxBusyReplies Busy replies
+    KeptBadChecksum,  // kMaxBadChecksumReplies replies with a wrong checksum
+};
+
+struct Reply {
+    Verdict verdict = Verdict::Refused;
+    HexText data;  // a read's data bytes, when accepted
+
+    bool accepted() const { return verdict == Verdict::Accepted; }
+};
+
+// Sends `request` until the radio stops answering Busy and the reply's checksum holds; the
+// reply is accepted when it is a data frame carrying at least `byteCount` bytes.
+Reply readBlock(SerialLink& link, std::string_view request, int byteCount);
+
+// Sends a write frame until the radio stops answering Busy; accepted on Ack.
+Reply writeBlock(SerialLink& link, std::string_view frame);
+
+// The ready request, repeated while the radio answers Busy; accepted on Ack.
+Reply waitUntilReady(SerialLink& link);
+
+// What a refused reply was, in words ("no reply", "the radio answered Busy 20 times").
+std::string describeRefusal(Verdict verdict, std::string_view received);
+
+}  // namespace hm3300::link

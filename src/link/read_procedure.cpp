@@ -1,0 +1,140 @@
+#include "link/read_procedure.h"
+
+#include <optional>
+
+#include "codec/channel_slot.h"
+#include "link/blocks.h"
+#include "link/memory_map.h"
+
+namespace hm3300::link {
+
+namespace {
+
+using model::BandListId;
+using model::ChannelField;
+
+constexpr std::string_view kErasedBand = "FFF-FFFMHz";
+
+// A block read once, refused at the first unexpected reply, decoded into the settings.
+struct SettingsBlock {
+    std::string_view step;
+    std::uint16_t address;
+    void (*decode)(std::string_view data, model::RadioSettings& settings);
+};
+
+constexpr SettingsBlock kOptionBlock{"option block", kOptionBlockAddress, decodeOptionBlock};
+constexpr SettingsBlock kDtmfBlock{"DTMF block", kDtmfBlockAddress, decodeDtmfBlock};
+constexpr SettingsBlock kCodeBlock{"code block", kCodeBlockAddress, decodeCodeBlock};
+constexpr SettingsBlock kPasswordBlock{"password block", kPasswordBlockAddress,
+                                       decodePasswordBlock};
+constexpr SettingsBlock kIdBlock{"ID block", kIdBlockAddress, decodeIdBlock};
+
+// Reads a block that gets no second chance; empty when the run has failed.
+std::optional<HexText> readOnce(RunContext& run, std::string_view step, std::uint16_t address) {
+    Reply reply = readBlock(run.link, readRequest(address, kBlockSize), kBlockSize);
+    if (!reply.accepted()) {
+        run.fail(step, reply.verdict);
+        return std::nullopt;
+    }
+    return std::move(reply.data);
+}
+
+bool readSettingsBlock(RunContext& run, const SettingsBlock& block) {
+    const auto data = readOnce(run, block.step, block.address);
+    if (data) {
+        block.decode(*data, run.document.settings);
+    }
+    return data.has_value();
+}
+
+// An erased band block leaves the workstation's band lists as they are.
+void takeBands(RunContext& run, std::string_view data) {
+    const auto ranges = decodeBandBlock(data);
+    if (ranges[0] == kErasedBand) {
+        return;
+    }
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        model::SelectOrAddBand(run.document.bands[model::kBandListIds[i]], ranges[i]);
+    }
+}
+
+// The radio does not carry a voice mode for every channel; the row keeps the one it had.
+void emptyRowKeepingVoiceMode(model::Channel& row) {
+    std::string voiceMode = std::move(row[ChannelField::VoiceMode]);
+    row.clear();
+    row[ChannelField::VoiceMode] = std::move(voiceMode);
+}
+
+bool readChannel(RunContext& run, int channel) {
+    model::Channel& row = run.document.channels.row(channel);
+    const Reply slot = run.withRetries([&] {
+        emptyRowKeepingVoiceMode(row);
+        return readBlock(run.link, readRequest(channelSlotAddress(channel), kBlockSize),
+                         kBlockSize);
+    });
+    if (!slot.accepted()) {
+        run.fail(channelSlotStep(channel), slot.verdict);
+        return false;
+    }
+    codec::DecodeChannelSlot(row, slot.data, run.texts);
+    run.progressStep();
+
+    const Reply name =
+        readBlock(run.link, readRequest(nameSlotAddress(channel), kNameSlotSize), kNameSlotSize);
+    if (!name.accepted()) {
+        run.fail(nameSlotStep(channel), name.verdict);
+        return false;
+    }
+    row[ChannelField::Alias] = codec::DecodeNameSlot(name.data);
+    return true;
+}
+
+bool readCallBlock(RunContext& run, int block) {
+    const Reply reply = run.withRetries([&] {
+        return readBlock(run.link, readRequest(callBlockAddress(block), kBlockSize), kBlockSize);
+    });
+    if (!reply.accepted()) {
+        run.fail(callBlockStep(block), reply.verdict);
+        return false;
+    }
+    decodeCallBlock(block, reply.data, run.document.settings);
+    run.progressStep();
+    return true;
+}
+
+}  // namespace
+
+void readRadio(RunContext& run) {
+    const auto bands = readOnce(run, "band block", kBandBlockAddress);
+    if (!bands) {
+        return;
+    }
+    takeBands(run, *bands);
+    for (int channel = 1; channel <= kChannelCount; ++channel) {
+        if (!readChannel(run, channel)) {
+            return;
+        }
+    }
+    for (const SettingsBlock* block : {&kOptionBlock, &kDtmfBlock}) {
+        if (!readSettingsBlock(run, *block)) {
+            return;
+        }
+        run.progressStep();
+    }
+    for (int block = 0; block < kCallBlockCount; ++block) {
+        if (!readCallBlock(run, block)) {
+            return;
+        }
+    }
+    for (const SettingsBlock* block : {&kCodeBlock, &kPasswordBlock}) {
+        if (!readSettingsBlock(run, *block)) {
+            return;
+        }
+        run.progressStep();
+    }
+    if (readSettingsBlock(run, kIdBlock)) {
+        run.gaugeFull();
+    }
+}
+
+}  // namespace hm3300::link

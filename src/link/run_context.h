@@ -1,0 +1,75 @@
+#pragma once
+// The state one programming run shares with its read or write procedure: the link, the
+// document, LinkOk, ProgressCount and RetryCount, and the first failure.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "link/exchange.h"
+#include "link/run_outcome.h"
+#include "link/serial_link.h"
+#include "model/codeplug.h"
+#include "model/value_texts.h"
+
+namespace hm3300::link {
+
+// The gauge: value and maximum.
+using ProgressCallback = std::function<void(int value, int maximum)>;
+
+// Refusals a channel slot or call block may get before the run fails.
+inline constexpr int kRetryCount = 2;
+
+class RunContext {
+public:
+    RunContext(SerialLink& link, model::Codeplug& document, const model::ValueTexts& texts,
+               int gaugeMaximum, ProgressCallback progress);
+
+    SerialLink& link;
+    model::Codeplug& document;
+    const model::ValueTexts& texts;
+
+    bool LinkOk = false;
+    int ProgressCount = 0;
+    int RetryCount = kRetryCount;
+
+    // Sends with `send` again after each refusal while RetryCount lasts; RetryCount is
+    // set back once the block is accepted.
+    template <typename Send>
+    Reply withRetries(Send send) {
+        for (;;) {
+            Reply reply = send();
+            if (reply.accepted()) {
+                RetryCount = kRetryCount;
+                return reply;
+            }
+            if (--RetryCount == 0) {
+                return reply;
+            }
+        }
+    }
+
+    void progressStep();
+    void gaugeFull();
+    void showGauge(int value);
+
+    // LinkOk := false; the first failure of a run is the one reported.
+    void fail(std::string_view step, Verdict verdict);
+    void fail(std::string_view step, std::string description);
+
+    RunOutcome outcome() const;
+
+private:
+    int gaugeMaximum_;
+    ProgressCallback progress_;
+    std::optional<RunOutcome> failure_;
+};
+
+// Step names of the blocks.
+std::string channelSlotStep(int channel);
+std::string nameSlotStep(int channel);
+std::string callBlockStep(int block);
+std::string clearedBlockStep(int block);
+
+}  // namespace hm3300::link

@@ -1,0 +1,25 @@
+#pragma once
+// How a programming run ended, for the dialog's warning or the command line's report.
+
+#include <string>
+#include <vector>
+
+#include "codec/write_check.h"
+
+namespace hm3300::link {
+
+struct RunOutcome {
+    bool ok = true;
+    // What failed: "write check", "port", "handshake", "ready", "band block",
+    // "channel 12 slot", "alias of channel 12", "option block", "DTMF block", "call block 2",
+    // "cleared block 3", "password block", "ID block", "code block". Empty on success.
+    std::string step;
+    // The reply that was refused, as HexText, or "nothing".
+    std::string received;
+    // One line for a person: "channel 12 slot failed: no reply (received nothing)".
+    std::string description;
+    // Why a write was not even started: every value the radio cannot take.
+    std::vector<codec::WriteProblem> problems;
+};
+
+}  // namespace hm3300::link
