@@ -15,7 +15,7 @@ namespace hm3300::file {
 struct ReadError {
     enum class Kind { CannotRead, WrongHeader, Malformed };
     Kind kind;
-    int line = 0;  // 1-based line of a malformed value, 0 when not about one line
+    int line = 0;         // 1-based line of a malformed value, 0 when not about one line
     std::string message;  // says what was wrong, with the file name and line where known
 };
 
@@ -34,7 +34,7 @@ std::optional<std::string> saveCodeplug(const std::string& path, const model::Co
 std::optional<ReadError> openCodeplug(const std::string& path, model::Codeplug& codeplug,
                                       const model::ValueTexts& texts);
 
-// openCodeplug on the bytes of a file already read.
+// openCodeplug on the bytes of a file already read; messages name the line but no file.
 std::optional<ReadError> readCodeplug(std::string_view bytes, model::Codeplug& codeplug,
                                       const model::ValueTexts& texts);
 

@@ -1,1 +1,0 @@
-#include "file/codeplug_file.h"

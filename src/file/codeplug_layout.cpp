@@ -1,0 +1,50 @@
+#include "file/codeplug_layout.h"
+
+#include <cassert>
+#include <vector>
+
+namespace hm3300::file {
+
+namespace {
+
+std::vector<LayoutLine> buildLayout() {
+    using Kind = LayoutLine::Kind;
+    std::vector<LayoutLine> lines{{Kind::Header}, {Kind::Empty}, {Kind::Empty}};
+    for (model::BandListId band : model::kBandListIds) {
+        lines.push_back({Kind::Band, band});
+    }
+    for (const model::OptionSpec& spec : model::allOptions()) {
+        if (!spec.inFile) {
+            continue;
+        }
+        // The function options end and the DTMF options begin after an empty line.
+        if (spec.option == model::Option::Digit_Time) {
+            lines.push_back({Kind::Empty});
+        }
+        lines.push_back({Kind::Option, {}, spec.option});
+    }
+    lines.push_back({Kind::Empty});
+    lines.push_back({Kind::Empty});
+    assert(lines.size() == kFirstChannelLine - 1);
+    return lines;
+}
+
+}  // namespace
+
+std::string_view LayoutLine::key() const {
+    switch (kind) {
+        case Kind::Band:
+            return model::bandListName(band);
+        case Kind::Option:
+            return model::optionSpec(option).key;
+        default:
+            return {};
+    }
+}
+
+std::span<const LayoutLine> settingsLayout() {
+    static const std::vector<LayoutLine> layout = buildLayout();
+    return layout;
+}
+
+}  // namespace hm3300::file
