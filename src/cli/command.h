@@ -21,6 +21,8 @@ struct Command {
 const Command& checkCommand();
 const Command& convertCommand();
 const Command& showCommand();
+const Command& readCommand();
+const Command& writeCommand();
 
 // Prints `message` and the command's usage line to stderr; returns the usage exit status.
 int usageError(const Command& command, const std::string& message);

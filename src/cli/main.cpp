@@ -1,5 +1,6 @@
 // hm3300d-cli: the command-line front end for scripting.
 
+#include <QCoreApplication>
 #include <array>
 #include <iostream>
 #include <string>
@@ -13,8 +14,8 @@ namespace hm3300::cli {
 
 namespace {
 
-std::array<const Command*, 3> commands() {
-    return {&checkCommand(), &convertCommand(), &showCommand()};
+std::array<const Command*, 5> commands() {
+    return {&checkCommand(), &convertCommand(), &showCommand(), &readCommand(), &writeCommand()};
 }
 
 void printOverview(std::ostream& out) {
@@ -67,5 +68,7 @@ int usageError(const Command& command, const std::string& message) {
 }  // namespace hm3300::cli
 
 int main(int argc, char** argv) {
+    // The read and write commands wait in Qt event loops; the others do not mind it.
+    const QCoreApplication application(argc, argv);
     return hm3300::cli::run(std::vector<std::string>(argv + 1, argv + argc));
 }

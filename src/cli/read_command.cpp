@@ -1,0 +1,94 @@
+#include <filesystem>
+#include <iostream>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "cli/exit_status.h"
+#include "cli/radio_run.h"
+#include "cli/session.h"
+#include "file/codeplug_file.h"
+
+namespace hm3300::cli {
+
+namespace {
+
+// Checked before the radio is read, so that a mistyped folder does not throw away a
+// finished read.
+bool folderExists(const std::string& path) {
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::error_code error;
+    return folder.empty() || std::filesystem::is_directory(folder, error);
+}
+
+int countChannels(const model::Codeplug& codeplug) {
+    int count = 0;
+    for (int number = 1; number <= model::ChannelTable::kRows; ++number) {
+        count += codeplug.channels.row(number).exists() ? 1 : 0;
+    }
+    return count;
+}
+
+int read(const Arguments& arguments) {
+    if (!arguments.positional().empty()) {
+        return usageError(readCommand(), "unexpected argument " + arguments.positional().front());
+    }
+    const auto output = arguments.value("-o");
+    if (!output || output->empty()) {
+        return usageError(readCommand(), "-o names no output file");
+    }
+    std::string error;
+    auto session = Session::start(arguments, error);
+    if (!session) {
+        return usageError(readCommand(), error);
+    }
+    const auto port = radioPortOptions(arguments, error);
+    if (!port) {
+        return usageError(readCommand(), error);
+    }
+    if (!folderExists(*output)) {
+        std::cerr << "hm3300d-cli: " << *output << ": the folder does not exist\n";
+        return ExitStatus::FileError;
+    }
+
+    // A fresh document: the band lists hold exactly the ranges the radio reports.
+    const int status = runOnRadio(*port, link::RunMode::Read, session->codeplug, session->texts);
+    if (status != ExitStatus::Success) {
+        return status;
+    }
+    if (const auto saveError = file::saveCodeplug(*output, session->codeplug, session->pack)) {
+        std::cerr << "hm3300d-cli: " << *saveError << "\n";
+        return ExitStatus::FileError;
+    }
+    std::cerr << "read " << countChannels(session->codeplug) << " channels from " << port->path
+              << " into " << *output << "\n";
+    return ExitStatus::Success;
+}
+
+}  // namespace
+
+const Command& readCommand() {
+    static const Command command{
+        "read",
+        "read the radio into a codeplug file",
+        "Usage: hm3300d-cli read --port PATH [OPTIONS] -o OUT.p46\n"
+        "\n"
+        "Reads every channel and option of the radio on the serial device PATH (for\n"
+        "example /dev/ttyUSB0) at 9600 baud and saves them as OUT.p46. The band lists of\n"
+        "OUT.p46 are the ranges the radio reports. Progress goes to stderr; a read takes\n"
+        "about 25 seconds.\n"
+        "\n"
+        "Options:\n"
+        "  --single-head                 the cable is single-head and echoes every byte\n"
+        "  --lang chinese|english|taiwan value words of OUT.p46 (default chinese)\n"
+        "\n"
+        "Exit status: 0 done, 1 the radio did not answer as expected (the message says\n"
+        "at which block and what arrived), 2 usage, 3 OUT.p46 cannot be written,\n"
+        "5 the port cannot be opened.\n",
+        {"--port", "--lang", "-o"},
+        {"--single-head"},
+        read,
+    };
+    return command;
+}
+
+}  // namespace hm3300::cli

@@ -1,0 +1,22 @@
+#pragma once
+// ProbePort: whether a serial device can be opened for reading and writing at this moment,
+// and if not, why and what to do about it.
+
+#include <QString>
+
+namespace hm3300::port {
+
+struct PortProbe {
+    enum class Problem { None, Missing, NoPermission, Busy, NotSerial, Other };
+
+    Problem problem = Problem::None;
+    // One line for a person: what is wrong and what to do. Empty when the port is free.
+    QString reason;
+
+    explicit operator bool() const { return problem == Problem::None; }
+};
+
+// Opens `path` (a device such as /dev/ttyUSB0) for reading and writing and closes it again.
+PortProbe ProbePort(const QString& path);
+
+}  // namespace hm3300::port
