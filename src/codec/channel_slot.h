@@ -25,7 +25,8 @@ void DecodeChannelSlot(model::Channel& channel, std::string_view slot,
 // Power, Bandwidth and BusyLock from the power nibble.
 void sendcan(char nibble, model::Channel& channel, const model::ValueTexts& texts);
 
-// 16 characters: the name field and FF FF.
+// 16 characters: the name field and FF FF. A name with more than 6 displayable characters
+// (refused by the write check) is cut to the first 6.
 HexText EncodeNameSlot(std::string_view alias);
 // The alias held by the first 12 characters, blanks trimmed.
 std::string DecodeNameSlot(std::string_view slot);

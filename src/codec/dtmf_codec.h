@@ -22,7 +22,8 @@ std::string HexToDTMF(std::string_view hex, int count);
 // character that is neither "#", "*" nor a hexadecimal digit makes the conversion fail.
 std::optional<HexText> DTMFToHex(std::string_view text, int count);
 
-// 16 characters. `code` must hold at most 15 DTMF digits.
+// 16 characters. `code` should hold at most 15 DTMF digits (the write check refuses others):
+// other characters are skipped and digits past the 15th dropped.
 HexText encodeDtmfCodeField(std::string_view code);
 // The count nibble decides how many digit nibbles are read; an erased field gives 15 "C".
 std::string decodeDtmfCodeField(std::string_view field);

@@ -13,7 +13,8 @@ namespace hm3300::codec {
 // True for a 9-character text "ddd.ddddd" whose last two digits are 00, 25, 50 or 75.
 bool isRasterFrequency(std::string_view text);
 
-// `text` is empty or a raster frequency; the result has 8 characters.
+// `text` is empty or a raster frequency. Any other text still gives 8 hex digits (non-digits
+// read as 0, the part below 1 kHz rounded to 62.5 Hz); the write check refuses such texts.
 HexText WriteFre(std::string_view text);
 
 // Any 8 hexadecimal characters; a field starting "FF" is no frequency (empty text).

@@ -22,6 +22,10 @@ int hexValue(char digit);
 // The byte spelled by two digits starting at `offset`, or -1 when they are not hexadecimal.
 int byteAt(std::string_view hex, std::size_t offset);
 
+// Exactly `length` uppercase digits: `hex` cut or padded with "F" (erased memory), any
+// character that is not a hexadecimal digit read as "F". Lets decoders take any input.
+HexText normalizedField(std::string_view hex, std::size_t length);
+
 bool isHexText(std::string_view text);  // even length, hexadecimal digits only
 HexText BytesToHexText(std::span<const std::uint8_t> bytes);
 // Pairs of digits to bytes; a trailing odd digit is ignored. Empty when a digit is not hex.
