@@ -73,7 +73,7 @@ HexText encodeOptionBlock(const model::RadioSettings& s, std::string_view startC
     block += '9';
     block += digit(flagBit(s, Option::VoxRX, 0) + flagBit(s, Option::FM_Enable, 1) +
                    flagBit(s, Option::EMG, 2) + clearedWhenOn(s, Option::Exp_Freq, 3));
-    block += "FFFF0";
+    block += "FFF0";
     block += digit(s.choice(Option::VoxSQL) + 1);
     block += {'0', digit(s.choice(Option::VoxDelay))};
     block += digit(1 + flagBit(s, Option::Strip, 1) + flagBit(s, Option::DTMF_Beep, 2) +

@@ -1,0 +1,90 @@
+#pragma once
+// A scripted radio for the link tests: it answers every frame it is sent like the radio
+// does, out of a 4 KiB memory, unless a script says otherwise, and hands its reply to the
+// link during the next wait, which only advances a virtual clock.
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "link/serial_link.h"
+
+namespace hm3300::link::testing {
+
+// Script reply meaning: what the radio would answer, with its checksum byte spoiled.
+inline const std::string kSpoiledChecksum = "spoiled checksum";
+
+class FakeRadio : public Port {
+public:
+    // Erased memory with band 1 "400-470MHz" and band 2 "136-174MHz".
+    FakeRadio();
+
+    // The cable echoes every byte sent (single-head mode); `separately` delivers the echo in
+    // a receive event of its own.
+    void echo(bool on, bool separately = false) {
+        echo_ = on;
+        echoSeparately_ = separately;
+    }
+
+    // The next frames starting with `prefix` (request text, no checksum) get these replies
+    // in turn ("" is silence), later ones the normal answer.
+    void answer(const std::string& prefix, std::vector<std::string> replies);
+    // Every frame starting with `prefix` gets `reply`.
+    void answerAlways(const std::string& prefix, std::string reply);
+
+    bool setOpen(bool open) override;
+    void write(std::span<const std::uint8_t> bytes) override;
+
+    // Hands what the radio has sent since the last wait to the link.
+    void deliver(SerialLink& link);
+
+    // Every frame received, checksum included, in order.
+    const std::vector<std::string>& frames() const { return frames_; }
+    std::vector<std::string> framesStartingWith(const std::string& prefix) const;
+    const std::vector<bool>& openCalls() const { return openCalls_; }
+
+    std::array<std::uint8_t, 4096> memory{};
+    // setOpen(true) fails while this is set.
+    bool portMissing = false;
+
+private:
+    std::string normalAnswer(const std::vector<std::uint8_t>& frame);
+    std::optional<std::string> scripted(const std::string& text);
+
+    bool echo_ = false;
+    bool echoSeparately_ = false;
+    std::map<std::string, std::deque<std::string>> queued_;
+    std::map<std::string, std::string> always_;
+    std::vector<std::string> frames_;
+    std::vector<bool> openCalls_;
+    std::vector<std::vector<std::uint8_t>> pending_;
+};
+
+class FakeWaiter : public Waiter {
+public:
+    explicit FakeWaiter(FakeRadio& radio) : radio_(radio) {}
+    void attach(SerialLink& link) { link_ = &link; }
+
+    void SysDelay(int ms) override;
+    long long now() const { return now_; }
+
+private:
+    FakeRadio& radio_;
+    SerialLink* link_ = nullptr;
+    long long now_ = 0;
+};
+
+// The radio, its cable and the program's link, wired together.
+struct Bench {
+    FakeRadio radio;
+    FakeWaiter waiter{radio};
+    SerialLink link{radio, waiter};
+
+    Bench() { waiter.attach(link); }
+};
+
+}  // namespace hm3300::link::testing
