@@ -1,0 +1,20 @@
+#include "editor/confirm_actions.h"
+
+namespace hm3300::editor {
+
+ConfirmOutcome ConfirmOk(int pendingCommand, model::Codeplug& codeplug) {
+    switch (pendingCommand) {
+        case kNewCodeplug:
+            // The reset values include the password and the call list defaults.
+            model::ResetRadioSettings(codeplug.settings);
+            codeplug.channels.clearAll();
+            return ConfirmOutcome::CodeplugReset;
+        case kClearChannels:
+            codeplug.channels.clearAll();
+            return ConfirmOutcome::ChannelsCleared;
+        default:
+            return ConfirmOutcome::Nothing;
+    }
+}
+
+}  // namespace hm3300::editor
