@@ -3,8 +3,9 @@
 // password, call, ID and code blocks means, both ways. Channel and name slots are in
 // codec/channel_slot.h.
 //
-// Encoders return the data of a write frame (hexadecimal, without address); decoders take
-// the data of a read reply (at least the 16 bytes of the block) and set what it carries.
+// Encoders return the data of a write frame (hexadecimal, without address) and expect
+// settings that passed codec::checkWritable; decoders take the data of a read reply and set
+// what it carries (digits missing or not hexadecimal read as erased memory, F).
 
 #include <array>
 #include <string>

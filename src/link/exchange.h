@@ -3,6 +3,7 @@
 // Busy replies and replies with a wrong checksum are answered by asking again, at most a
 // bounded number of times, so that a run always ends.
 
+#include <string>
 #include <string_view>
 
 #include "codec/hex_text.h"

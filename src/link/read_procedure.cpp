@@ -10,7 +10,6 @@ namespace hm3300::link {
 
 namespace {
 
-using model::BandListId;
 using model::ChannelField;
 
 constexpr std::string_view kErasedBand = "FFF-FFFMHz";

@@ -20,7 +20,8 @@ using codec::HexText;
 class Port {
 public:
     virtual ~Port() = default;
-    // Opens or closes the port (the port reset at the start of every run).
+    // Opens or closes the port (the port reset at the start of every run); false when the
+    // port cannot be opened, which ends the run before anything is sent.
     virtual bool setOpen(bool open) = 0;
     virtual void write(std::span<const std::uint8_t> bytes) = 0;
 };
