@@ -1,0 +1,39 @@
+#pragma once
+// The workstation choices kept in myini.ini beside the executable: serial port, communication
+// mode, skin, the four band lists and the device path behind each port number. Missing,
+// non-numeric or out-of-range values read as their defaults; nothing here is radio data.
+
+#include <QString>
+#include <array>
+
+#include "model/band_list.h"
+
+namespace hm3300::app {
+
+inline constexpr int kSingleHead = 12;  // `CommMode` values
+inline constexpr int kDualHead = 13;
+inline constexpr int kPortCount = 4;  // COM1 ... COM4
+inline constexpr int kSkinCount = 3;
+
+struct AppSettings {
+    int com = 1;  // 1 ... kPortCount
+    int commMode = kDualHead;
+    int skin = 1;  // 1 ... kSkinCount
+    model::BandLists bands;
+    // The device opened for COM<n> is portPaths[n - 1].
+    std::array<QString, kPortCount> portPaths{"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2",
+                                              "/dev/ttyUSB3"};
+};
+
+// "<folder>/myini.ini"
+QString settingsFilePath(const QString& folder);
+
+// Reads myini.ini from `folder`; a missing file reads as an empty one.
+AppSettings readAppSettings(const QString& folder);
+
+// Writes `settings` into myini.ini in `folder`, keeping keys it does not write (entries
+// beyond a shortened list stay and are ignored at the next start). Returns an error
+// message when the file could not be written, or an empty string.
+QString writeAppSettings(const QString& folder, const AppSettings& settings);
+
+}  // namespace hm3300::app

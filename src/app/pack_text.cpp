@@ -1,0 +1,32 @@
+#include "app/pack_text.h"
+
+#include <QRegularExpression>
+
+#include "model/language_pack.h"
+
+namespace hm3300::app {
+
+QString packText(const model::LanguagePack& pack, int id) {
+    return QString::fromStdString(pack.text(id));
+}
+
+QString withoutAccelerator(const QString& text) {
+    // Chinese menus carry the accelerator as a Latin letter in brackets after the word.
+    static const QRegularExpression bracketed(QStringLiteral("\\(&[^&)]\\)"));
+    QString bare = text;
+    bare.remove(bracketed);
+    QString result;
+    for (qsizetype i = 0; i < bare.size(); ++i) {
+        if (bare[i] == QLatin1Char('&')) {
+            if (i + 1 < bare.size() && bare[i + 1] == QLatin1Char('&')) {
+                result += QLatin1Char('&');
+                ++i;
+            }
+            continue;
+        }
+        result += bare[i];
+    }
+    return result;
+}
+
+}  // namespace hm3300::app

@@ -1,0 +1,150 @@
+#pragma once
+// The main window: menus, tool bar, the six pages, the status bar, and the two dialogs of
+// the shell. It owns the document for the life of the program, restores the workstation
+// choices from myini.ini while it is created and writes them back when it closes.
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "app/app_settings.h"
+#include "app/document.h"
+#include "app/main_menu.h"
+#include "model/language_pack.h"
+
+class QLabel;
+class QTabWidget;
+
+namespace hm3300::app {
+
+class DocumentView;
+class DtmfPage;
+class FunctionOptionsPage;
+class OtherFunctionsPage;
+class SideKeyPage;
+class TaboutForm;
+class Tmessage1;
+
+// Page indexes of the main window; the Edit menu shows them in this order.
+enum PageIndex {
+    kChannelEditPage,
+    kFunctionPage,
+    kDtmfPage,
+    kChannelPage,
+    kSideKeyPage,
+    kOtherPage
+};
+
+struct StartOptions {
+    // The executable's folder: myini.ini, UNWISE.INI, the language packs and the help.
+    QString appFolder;
+    // When set, the port number chosen at start opens this device for this session only.
+    QString portPath;
+};
+
+// Asks for a codeplug file name; returns an empty string when cancelled.
+using FileNameDialog = std::function<QString(QWidget* parent)>;
+
+class Tform1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Tform1(StartOptions options, QWidget* parent = nullptr);
+
+    Document& document() { return document_; }
+    const MainMenu& menu() const { return menu_; }
+    QTabWidget* pages() const { return pages_; }
+    FunctionOptionsPage* functionOptionsPage() const { return functionOptionsPage_; }
+    DtmfPage* dtmfPage() const { return dtmfPage_; }
+    SideKeyPage* sideKeyPage() const { return sideKeyPage_; }
+    OtherFunctionsPage* otherFunctionsPage() const { return otherFunctionsPage_; }
+    Tmessage1& message() const { return *message_; }
+    TaboutForm& about() const { return *about_; }
+
+    // The chosen port (1 ... 4) and the device it opens.
+    int portNumber() const { return settings_.com; }
+    QString portPath() const { return portPaths_[static_cast<std::size_t>(settings_.com - 1)]; }
+    // 12 single-head, 13 dual-head.
+    int commMode() const { return settings_.commMode; }
+    int skin() const { return settings_.skin; }
+    // The status bar panel: five blanks and the maker's banner.
+    QString bannerText() const;
+
+    // The actions of the Options items, as the operator would choose them.
+    void ApplyPortChoice(int port);
+    void ApplyCommMode(int mode);
+    void ApplySkin(int skin);
+    // Loads "<appFolder>/<name>.lng" and relabels every window; a missing or unreadable
+    // pack changes nothing. Returns whether the pack was applied.
+    bool LoadLanguagePack(const QString& name);
+
+    // Replaces the Open and Save file dialogs (for tests).
+    void setFileDialogs(FileNameDialog openDialog, FileNameDialog saveDialog);
+
+    // The Read and Write commands (menu items and tool buttons).
+    void gs1Click();
+    void N2Click();
+
+    void FileNewClick();
+    void FileOpenClick();
+    void FileSaveClick();
+    void HelpClick();
+    void AboutClick();
+    // "HM-3300D    [" + the BAND_Rx text + "]".
+    void showBandCaption();
+
+signals:
+    // The single-channel page keeps its VOX check box off and disabled in single-head mode.
+    void commModeChanged(int mode);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    // Provided by the channel editor and the radio link (tform1_radio.cpp).
+    QWidget* createChannelEditPage();    // page 0, "信道编辑"
+    QWidget* createSingleChannelPage();  // page 3, "信道"
+    // Runs between the about box and the confirmation dialog, so TR_and_W is created
+    // in the order the windows are created at start.
+    void createProgrammingDialog();
+    // Open and Save start here: page 0 is shown and a pending frequency edit is committed.
+    void commitChannelEdit();
+    // New hides the grid's tone drop-down before it asks.
+    void hideToneDropDown();
+
+private:
+    void createPages();
+    void connectMenu();
+    void LoadSettings();
+    void SaveSettings();
+    void FormShow();
+    // A Language item: checks it and loads its pack; returns whether the pack was applied.
+    bool chooseLanguage(model::Language language);
+    void applyLanguage(model::Language language, const model::LanguagePack& pack);
+    std::vector<DocumentView*> views() const;
+    void setBanner(const QString& text);
+    // A warning box with the caption WarnTitle: a file or the help could not be used.
+    void showWarning(const QString& message);
+
+    StartOptions options_;
+    Document document_;
+    AppSettings settings_;
+    // The devices behind the port numbers in this session (settings_ holds the stored ones).
+    std::array<QString, kPortCount> portPaths_;
+    bool shown_ = false;
+
+    MainMenu menu_;
+    QTabWidget* pages_;
+    QLabel* banner_;
+    FunctionOptionsPage* functionOptionsPage_ = nullptr;
+    DtmfPage* dtmfPage_ = nullptr;
+    SideKeyPage* sideKeyPage_ = nullptr;
+    OtherFunctionsPage* otherFunctionsPage_ = nullptr;
+    TaboutForm* about_ = nullptr;
+    Tmessage1* message_ = nullptr;
+    FileNameDialog openDialog_;
+    FileNameDialog saveDialog_;
+};
+
+}  // namespace hm3300::app

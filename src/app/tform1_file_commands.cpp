@@ -1,0 +1,88 @@
+// Tform1: the File commands New, Open and Save.
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/dtmf_page.h"
+#include "app/pack_text.h"
+#include "app/tform1.h"
+#include "app/tmessage1.h"
+#include "editor/confirm_actions.h"
+#include "file/codeplug_file.h"
+#include "model/text_ids.h"
+
+namespace hm3300::app {
+
+namespace {
+
+const QString kFileFilter = QStringLiteral("PRG-846  文件 (*.p46)");
+
+// The program keeps the name as the dialog returns it and adds no extension.
+QString askOpenFileName(QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("打开"), {}, kFileFilter);
+}
+
+QString askSaveFileName(QWidget* parent) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("保存"), {}, kFileFilter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+std::string localPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace
+
+void Tform1::setFileDialogs(FileNameDialog openDialog, FileNameDialog saveDialog) {
+    openDialog_ = std::move(openDialog);
+    saveDialog_ = std::move(saveDialog);
+}
+
+void Tform1::FileNewClick() {
+    dtmfPage_->hideCallEditor();
+    hideToneDropDown();
+    const model::LanguagePack& pack = document_.pack();
+    message_->showMessage(packText(pack, model::TextId::ConfirmTitle),
+                          packText(pack, model::TextId::ConfirmText), editor::kNewCodeplug);
+}
+
+void Tform1::FileOpenClick() {
+    commitChannelEdit();
+    const QString path = openDialog_ ? openDialog_(this) : askOpenFileName(this);
+    if (path.isEmpty()) {
+        return;
+    }
+    const auto error = file::openCodeplug(localPath(path), document_.codeplug(), document_.texts());
+    if (error) {
+        // A file of another kind is passed over in silence, as the operator expects.
+        if (error->kind != file::ReadError::Kind::WrongHeader) {
+            showWarning(QString::fromStdString(error->message));
+        }
+        return;
+    }
+    showBandCaption();
+    document_.notifyReplaced();
+}
+
+void Tform1::FileSaveClick() {
+    commitChannelEdit();
+    const QString path = saveDialog_ ? saveDialog_(this) : askSaveFileName(this);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const auto error =
+            file::saveCodeplug(localPath(path), document_.codeplug(), document_.pack())) {
+        showWarning(QString::fromStdString(*error));
+    }
+}
+
+void Tform1::showWarning(const QString& message) {
+    QString caption = withoutAccelerator(packText(document_.pack(), model::TextId::WarnTitle));
+    if (caption.isEmpty()) {
+        caption = QStringLiteral("警告");
+    }
+    QMessageBox::warning(this, caption, message);
+}
+
+}  // namespace hm3300::app

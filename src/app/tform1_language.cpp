@@ -1,0 +1,73 @@
+// Tform1: the language packs.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTabWidget>
+#include <iostream>
+
+#include "app/document_view.h"
+#include "app/pack_text.h"
+#include "app/tabout_form.h"
+#include "app/tform1.h"
+#include "app/tmessage1.h"
+#include "model/text_ids.h"
+
+namespace hm3300::app {
+
+bool Tform1::chooseLanguage(model::Language language) {
+    // The check mark moves even when the pack turns out to be missing.
+    menu_.languages[static_cast<std::size_t>(language)]->setChecked(true);
+    return LoadLanguagePack(QString::fromLatin1(model::packName(language)));
+}
+
+bool Tform1::LoadLanguagePack(const QString& name) {
+    const std::optional<model::Language> language = model::languageFromPackName(name.toStdString());
+    const QString path = QDir(options_.appFolder).filePath(name + QStringLiteral(".lng"));
+    if (!language || !QFileInfo::exists(path)) {
+        return false;
+    }
+    std::string error;
+    const std::optional<model::LanguagePack> pack =
+        model::LanguagePack::loadFile(QFile::encodeName(path).toStdString(), &error);
+    if (!pack) {
+        // A damaged pack is treated like a missing one; say why for whoever maintains it.
+        std::cerr << "hm3300d: language pack " << path.toStdString() << " not used: " << error
+                  << '\n';
+        return false;
+    }
+    applyLanguage(*language, *pack);
+    return true;
+}
+
+// Relabels every window first; the channel table is converted last, when the new value
+// words are known.
+void Tform1::applyLanguage(model::Language language, const model::LanguagePack& pack) {
+    menu_.applyLanguage(pack);
+    const auto caption = [&pack](int id) { return withoutAccelerator(packText(pack, id)); };
+    pages_->setTabText(kChannelEditPage, caption(19));
+    pages_->setTabText(kFunctionPage, caption(20));
+    pages_->setTabText(kChannelPage, caption(99));
+    pages_->setTabText(kSideKeyPage, caption(100));
+    pages_->setTabText(kOtherPage, caption(21));
+    setBanner(packText(pack, model::TextId::BannerText));
+    about_->applyLanguage(pack);
+    message_->applyLanguage(pack);
+    for (DocumentView* view : views()) {
+        view->applyLanguage(pack);
+    }
+    document_.setLanguage(language, pack);
+}
+
+std::vector<DocumentView*> Tform1::views() const {
+    std::vector<DocumentView*> views;
+    for (int page = 0; page < pages_->count(); ++page) {
+        if (auto* view = dynamic_cast<DocumentView*>(pages_->widget(page))) {
+            views.push_back(view);
+        }
+    }
+    return views;
+}
+
+}  // namespace hm3300::app

@@ -1,0 +1,70 @@
+#include "app/tmessage1.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/dialog_pictures.h"
+#include "app/document.h"
+#include "app/pack_text.h"
+#include "editor/confirm_actions.h"
+#include "model/language_pack.h"
+
+namespace hm3300::app {
+
+Tmessage1::Tmessage1(Document& document, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      document_(document) {
+    setObjectName(QStringLiteral("Tmessage1"));
+    setWindowTitle(QStringLiteral("警告"));
+    setModal(true);
+    setFixedSize(334, 161);
+
+    auto* icon = new QLabel(this);
+    icon->setGeometry(25, 32, 48, 49);
+    icon->setPixmap(warningPicture());
+
+    label_ = new QLabel(this);
+    label_->setObjectName(QStringLiteral("messageText"));
+    label_->setGeometry(80, 40, 241, 49);
+    label_->setAlignment(Qt::AlignCenter);
+    label_->setWordWrap(true);
+
+    okButton_ = new QPushButton(QStringLiteral("确定"), this);
+    okButton_->setGeometry(96, 104, 57, 25);
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("取消"), this);
+    cancelButton_->setGeometry(197, 104, 57, 25);
+
+    connect(okButton_, &QPushButton::clicked, this, &Tmessage1::ConfirmOk);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Tmessage1::showMessage(const QString& caption, const QString& text, int pendingCommand) {
+    setWindowTitle(withoutAccelerator(caption));
+    label_->setText(text);
+    PendingCommand = pendingCommand;
+    okButton_->setFocus();
+    exec();
+}
+
+void Tmessage1::applyLanguage(const model::LanguagePack& pack) {
+    okButton_->setText(packText(pack, 7));
+    cancelButton_->setText(packText(pack, 8));
+}
+
+void Tmessage1::ConfirmOk() {
+    accept();
+    switch (editor::ConfirmOk(PendingCommand, document_.codeplug())) {
+        case editor::ConfirmOutcome::CodeplugReset:
+            document_.notifyReplaced();
+            break;
+        case editor::ConfirmOutcome::ChannelsCleared:
+            document_.notifyChannelsChanged();
+            break;
+        case editor::ConfirmOutcome::Nothing:
+            break;
+    }
+    PendingCommand = editor::kMessageOnly;
+}
+
+}  // namespace hm3300::app

@@ -1,0 +1,50 @@
+#pragma once
+// The program's one dialog for questions and warnings: a caption, one line of text, OK and
+// Cancel. What OK does is `PendingCommand`, set by the caller (editor/confirm_actions.h):
+// 1 nothing, 2 New, 3 clear all channels. Cancel does nothing.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace hm3300::model {
+class LanguagePack;
+}
+
+namespace hm3300::app {
+
+class Document;
+
+class Tmessage1 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Tmessage1(Document& document, QWidget* parent = nullptr);
+
+    // Sets the caption, the text and `PendingCommand`, then shows the dialog modally.
+    // Returns when the operator has pressed OK (after its command ran) or Cancel.
+    void showMessage(const QString& caption, const QString& text, int pendingCommand);
+
+    // 0 until the first message, then the caller's choice; 1 after every OK.
+    int pendingCommand() const { return PendingCommand; }
+
+    // OK and Cancel take texts 7 and 8.
+    void applyLanguage(const model::LanguagePack& pack);
+
+    QLabel* textLabel() const { return label_; }
+    QPushButton* okButton() const { return okButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
+
+private slots:
+    void ConfirmOk();
+
+private:
+    Document& document_;
+    int PendingCommand = 0;
+    QLabel* label_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
+};
+
+}  // namespace hm3300::app
