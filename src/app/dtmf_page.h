@@ -3,11 +3,18 @@
 
 #include <QWidget>
 
+#include "app/caption_table.h"
 #include "app/document_view.h"
+
+class QComboBox;
+class QTabWidget;
 
 namespace hm3300::app {
 
+class CallList;
 class Document;
+class FilteredLineEdit;
+class OptionBinding;
 
 class DtmfPage : public QWidget, public DocumentView {
     Q_OBJECT
@@ -24,7 +31,21 @@ public:
     void showSystemPage();
 
 private:
+    QWidget* buildSystemPage();
+    QWidget* buildParameterPage();
+    void onPttIdTypeChosen();
+    void followStun();
+
     Document& document_;
+    OptionBinding* binding_;
+    CaptionTable captions_;
+    QTabWidget* pages_;
+    CallList* callList_ = nullptr;
+    QComboBox* pttIdType_ = nullptr;
+    FilteredLineEdit* bot_ = nullptr;
+    FilteredLineEdit* eot_ = nullptr;
+    FilteredLineEdit* stunCode_ = nullptr;
+    QComboBox* stunType_ = nullptr;
 };
 
 }  // namespace hm3300::app

@@ -1,14 +1,35 @@
 #include "app/side_key_page.h"
 
-#include "app/document.h"
+#include <QComboBox>
+#include <QVBoxLayout>
+
+#include "app/option_binding.h"
 
 namespace hm3300::app {
 
 SideKeyPage::SideKeyPage(Document& document, QWidget* parent)
-    : QWidget(parent), document_(document) {}
+    : QWidget(parent), binding_(new OptionBinding(document, this)) {
+    setObjectName(QStringLiteral("SideKeyPage"));
+    auto* group = captions_.add(100, new QGroupBox, QStringLiteral("键设定"));
+    auto* groupLayout = new QVBoxLayout(group);
+    QComboBox* assignment = binding_->choice(model::Option::Key_Assignment);
+    assignment->setMinimumWidth(200);
+    groupLayout->addWidget(assignment);
+    group->setFixedWidth(260);
 
-void SideKeyPage::applyLanguage(const model::LanguagePack&) {}
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addWidget(group);
+    layout->addStretch();
+}
 
-void SideKeyPage::showDocument() {}
+void SideKeyPage::applyLanguage(const model::LanguagePack& pack) {
+    captions_.apply(pack);
+    binding_->applyLanguage(pack);
+}
+
+void SideKeyPage::showDocument() {
+    binding_->showDocument();
+}
 
 }  // namespace hm3300::app

@@ -3,11 +3,13 @@
 
 #include <QWidget>
 
+#include "app/caption_table.h"
 #include "app/document_view.h"
 
 namespace hm3300::app {
 
 class Document;
+class OptionBinding;
 
 class SideKeyPage : public QWidget, public DocumentView {
     Q_OBJECT
@@ -19,7 +21,8 @@ public:
     void showDocument() override;
 
 private:
-    Document& document_;
+    OptionBinding* binding_;
+    CaptionTable captions_;
 };
 
 }  // namespace hm3300::app

@@ -1,0 +1,18 @@
+#include "app/caption_table.h"
+
+#include "model/language_pack.h"
+
+namespace hm3300::app {
+
+void CaptionTable::add(int id, const QString& builtin, Setter setText) {
+    setText(builtin);
+    places_.push_back({id, std::move(setText)});
+}
+
+void CaptionTable::apply(const model::LanguagePack& pack) const {
+    for (const Place& place : places_) {
+        place.setText(QString::fromStdString(pack.text(place.id)));
+    }
+}
+
+}  // namespace hm3300::app
