@@ -24,7 +24,7 @@ namespace {
 QFormLayout* formIn(QGroupBox* group) {
     auto* form = new QFormLayout(group);
     form->setLabelAlignment(Qt::AlignLeft);
-    form->setVerticalSpacing(10);
+    form->setVerticalSpacing(8);
     form->setHorizontalSpacing(16);
     return form;
 }

@@ -2,12 +2,32 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QValidator>
 
 #include "app/typed_key.h"
 
 namespace hm3300::app {
 
 namespace {
+
+// Keeps what typing would have kept of any text that reaches the field other than by a
+// typed key: pasted, dropped or composed by an input method.
+class AdmittedCharacters : public QValidator {
+public:
+    AdmittedCharacters(model::TextCharset charset, QObject* parent)
+        : QValidator(parent), charset_(charset) {}
+
+    State validate(QString& input, int& position) const override {
+        // Admitted characters are ASCII, so byte counts are character counts.
+        position = static_cast<int>(
+            editor::filterText(charset_, input.left(position).toStdString()).size());
+        input = QString::fromStdString(editor::filterText(charset_, input.toStdString()));
+        return Acceptable;
+    }
+
+private:
+    model::TextCharset charset_;
+};
 
 bool isEnter(const QKeyEvent& event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
@@ -19,7 +39,7 @@ FilteredLineEdit::FilteredLineEdit(const editor::TextFieldRule& rule, QWidget* p
     : QLineEdit(parent), rule_(rule) {
     setMaxLength(static_cast<int>(rule.maxLength));
     setContextMenuPolicy(Qt::NoContextMenu);
-    connect(this, &QLineEdit::textEdited, this, &FilteredLineEdit::dropInadmissibleCharacters);
+    setValidator(new AdmittedCharacters(rule.charset, this));
 }
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
@@ -50,17 +70,6 @@ void FilteredLineEdit::focusOutEvent(QFocusEvent* event) {
     if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) {
         emit left();
     }
-}
-
-void FilteredLineEdit::dropInadmissibleCharacters() {
-    const std::string current = text().toStdString();
-    const std::string admitted = editor::filterText(rule_.charset, current);
-    if (admitted == current) {
-        return;
-    }
-    const int cursor = cursorPosition() - static_cast<int>(current.size() - admitted.size());
-    setText(QString::fromStdString(admitted));
-    setCursorPosition(std::max(0, cursor));
 }
 
 }  // namespace hm3300::app

@@ -27,8 +27,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void dropInadmissibleCharacters();
-
     editor::TextFieldRule rule_;
 };
 

@@ -121,6 +121,7 @@ void OptionBinding::showRow(const Row& row) {
         document_.settings().setNumber(row.option, box->value());
     } else if (auto* field = qobject_cast<FilteredLineEdit*>(row.control)) {
         field->setText(qText(settings.text(row.option)));
+        document_.settings().setText(row.option, field->text().toStdString());
     }
 }
 

@@ -38,8 +38,9 @@ public:
 
     // Shows the document in every control without running any rule: list positions,
     // box states, numbers and texts are set with the controls' signals blocked. A number
-    // outside its field's bounds is shown at the nearest bound, and the document takes
-    // the shown value, so what is written to the radio is what the operator sees.
+    // outside its field's bounds is shown at the nearest bound, a text without the
+    // characters or beyond the length its field admits; the document takes the shown
+    // value, so what is written to the radio is what the operator sees.
     void showDocument();
     // Shows the document's value of one option, without running its rules.
     void show(model::Option option);
