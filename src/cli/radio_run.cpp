@@ -36,7 +36,7 @@ int runOnRadio(const RadioPortOptions& options, link::RunMode mode, model::Codep
     serial.attach(link);
     if (!serial.setOpen(true)) {
         std::cerr << "hm3300d-cli: " << options.path
-                  << " cannot be opened: " << serial.errorString().toStdString() << "\n";
+                  << " cannot be opened: " << serial.problem().toStdString() << "\n";
         return ExitStatus::PortUnavailable;
     }
 
@@ -54,13 +54,11 @@ int runOnRadio(const RadioPortOptions& options, link::RunMode mode, model::Codep
     }
     std::cerr << "hm3300d-cli: " << (reading ? "the read" : "the write")
               << " failed: " << outcome.description << "\n";
-    // The port reset at the start of the run could not reopen the port.
-    if (outcome.step == "port") {
-        std::cerr << "hm3300d-cli: " << options.path << ": " << serial.errorString().toStdString()
-                  << "\n";
-        return ExitStatus::PortUnavailable;
+    if (const QString problem = serial.problem(); !problem.isEmpty()) {
+        std::cerr << "hm3300d-cli: " << options.path << ": " << problem.toStdString() << "\n";
     }
-    return ExitStatus::LinkFailed;
+    // The port reset at the start of the run could not open the port again.
+    return outcome.step == "port" ? ExitStatus::PortUnavailable : ExitStatus::LinkFailed;
 }
 
 }  // namespace hm3300::cli

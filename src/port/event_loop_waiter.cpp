@@ -1,5 +1,6 @@
 #include "port/event_loop_waiter.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -7,6 +8,9 @@
 namespace hm3300::port {
 
 void EventLoopWaiter::SysDelay(int ms) {
+    if (ms <= 0) {
+        return;
+    }
     // A monotonic clock: neither a clock change nor a counter wrap ends a wait early, and
     // a timer that fires a little early only starts another round.
     QElapsedTimer elapsed;
@@ -16,6 +20,9 @@ void EventLoopWaiter::SysDelay(int ms) {
         QTimer::singleShot(static_cast<int>(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec();
     }
+    // On a busy machine the process may get the processor back only after the wait is
+    // over; the bytes that reached the port meanwhile still belong to this wait.
+    QCoreApplication::processEvents();
 }
 
 }  // namespace hm3300::port

@@ -9,14 +9,7 @@ SerialPort::SerialPort(const QString& path) {
     serial_.setParity(QSerialPort::NoParity);
     serial_.setStopBits(QSerialPort::OneStop);
     serial_.setFlowControl(QSerialPort::NoFlowControl);
-    QObject::connect(&serial_, &QSerialPort::readyRead, [this] { receive(); });
-    // A cable pulled while open: close, so the remaining frames meet silence and the run
-    // fails like any unanswered request.
-    QObject::connect(&serial_, &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError e) {
-        if (e == QSerialPort::ResourceError) {
-            serial_.close();
-        }
-    });
+    QObject::connect(&serial_, &QSerialPort::readyRead, &serial_, [this] { receive(); });
 }
 
 bool SerialPort::setOpen(bool open) {
@@ -34,6 +27,10 @@ void SerialPort::write(std::span<const std::uint8_t> bytes) {
     serial_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
     // Hands the bytes to the driver now rather than at the next turn of the event loop.
     serial_.flush();
+}
+
+QString SerialPort::problem() const {
+    return serial_.error() == QSerialPort::NoError ? QString() : serial_.errorString();
 }
 
 void SerialPort::receive() {

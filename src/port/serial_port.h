@@ -20,8 +20,9 @@ public:
     bool setOpen(bool open) override;
     void write(std::span<const std::uint8_t> bytes) override;
 
-    // Why the port last failed to open, or went away while open.
-    QString errorString() const { return serial_.errorString(); }
+    // Why the port last failed to open or stopped working (a cable pulled while open), or
+    // empty. A port that stops working stays silent, so the run fails at its next frame.
+    QString problem() const;
 
 private:
     void receive();

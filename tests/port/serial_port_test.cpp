@@ -64,7 +64,7 @@ protected:
 };
 
 TEST_F(SerialPortTest, FrameGoesOutAndReplyArrivesDuringTheWait) {
-    ASSERT_TRUE(port.setOpen(true)) << port.errorString().toStdString();
+    ASSERT_TRUE(port.setOpen(true)) << port.problem().toStdString();
     // Control characters a cooked terminal would swallow or translate must pass untouched.
     radio.send({0x57, 0x0D, 0x0A, 0x11, 0x13, 0x03, 0x04, 0x7F, 0x00, 0xFF});
     link.SendAndWait("52030CC010", 80);
@@ -76,7 +76,7 @@ TEST_F(SerialPortTest, PortResetKeepsTheLinkWorking) {
     ASSERT_TRUE(port.setOpen(true));
     ASSERT_TRUE(port.setOpen(false));
     waiter.SysDelay(10);
-    ASSERT_TRUE(port.setOpen(true)) << port.errorString().toStdString();
+    ASSERT_TRUE(port.setOpen(true)) << port.problem().toStdString();
     radio.send({0x06, 0x00, 0x06});
     link.SendAndWait("0600", 70);
     EXPECT_EQ(link.RxBuffer(), "060006");

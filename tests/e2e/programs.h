@@ -1,0 +1,61 @@
+#pragma once
+// The built programs as separate processes: hm3300d-cli run to its end, and the virtual
+// radio served on a pseudo-terminal for the life of a test.
+
+#include <sys/types.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace hm3300::e2e {
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string readBytes(const std::string& path);
+
+struct CliResult {
+    int status = -1;  // the exit status, -1 when the program did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// Runs hm3300d-cli with `arguments`, capturing its output in files of `folder`.
+CliResult runCli(const std::vector<std::string>& arguments, const TemporaryFolder& folder);
+
+// hm3300d-vradio with --verbose on a terminal linked from `folder`, its memory kept in a
+// fresh image file there. Stopped with SIGTERM when the object goes.
+class VirtualRadio {
+public:
+    VirtualRadio(const TemporaryFolder& folder, const std::vector<std::string>& options = {});
+    ~VirtualRadio();
+    VirtualRadio(const VirtualRadio&) = delete;
+    VirtualRadio& operator=(const VirtualRadio&) = delete;
+
+    // The serial device to hand to the command line; empty when the radio did not start.
+    const std::string& port() const { return port_; }
+    // One line per frame the radio received: "request -> reply: note".
+    std::vector<std::string> log() const;
+    // The log once a line starting with `request` (HexText of a frame) is in it, waiting
+    // up to a few seconds for the radio to take in what was sent.
+    std::vector<std::string> logThrough(const std::string& request) const;
+
+private:
+    pid_t pid_ = -1;
+    std::string port_;
+    std::string logPath_;
+};
+
+}  // namespace hm3300::e2e
