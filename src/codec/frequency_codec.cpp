@@ -1,5 +1,7 @@
 #include "codec/frequency_codec.h"
 
+#include <string>
+
 namespace hm3300::codec {
 
 namespace {
@@ -7,6 +9,8 @@ namespace {
 constexpr std::size_t kTextLength = 9;  // "145.12500"
 constexpr std::size_t kPointPosition = 3;
 constexpr std::size_t kFieldLength = 8;
+constexpr int kFiveKilohertz = 500;  // in 10 Hz
+constexpr int kSixPointTwoFiveKilohertz = 625;
 
 bool isDecimal(char c) {
     return c >= '0' && c <= '9';
@@ -36,8 +40,9 @@ bool isRasterFrequency(std::string_view text) {
             return false;
         }
     }
-    const std::string_view tail = text.substr(7);
-    return tail == "00" || tail == "25" || tail == "50" || tail == "75";
+    // The fraction in 10 Hz units; a whole MHz is on both rasters.
+    const int fraction = std::stoi(std::string(text.substr(kPointPosition + 1)));
+    return fraction % kFiveKilohertz == 0 || fraction % kSixPointTwoFiveKilohertz == 0;
 }
 
 HexText WriteFre(std::string_view text) {

@@ -10,7 +10,8 @@
 
 namespace hm3300::codec {
 
-// True for a 9-character text "ddd.ddddd" whose last two digits are 00, 25, 50 or 75.
+// True for a 9-character text "ddd.ddddd" on the 5 kHz or the 6.25 kHz channel raster, the
+// frequencies the editor produces (its last two digits are then 00, 25, 50 or 75).
 bool isRasterFrequency(std::string_view text);
 
 // `text` is empty or a raster frequency. Any other text still gives 8 hex digits (non-digits

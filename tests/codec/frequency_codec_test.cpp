@@ -38,11 +38,13 @@ TEST(FrequencyCodec, DecodeFrequencyCopiesNibblesAndScalesTheCode) {
 }
 
 TEST(FrequencyCodec, RasterTextsAreRecognised) {
-    for (const char* text : {"145.12500", "438.00625", "100.00050", "999.99975", "000.00000"}) {
+    for (const char* text : {"145.12500", "438.00625", "100.00500", "999.99375", "000.00000"}) {
         EXPECT_TRUE(isRasterFrequency(text)) << text;
     }
     for (const char* text : {"", "145.1234", "145.12512", "145.12501", "145,12500", "1451.2500",
-                             "145.125000", " 45.12500", "14A.12500", "145.1250 "}) {
+                             "145.125000", " 45.12500", "14A.12500", "145.1250 ",
+                             // encodable, but off both rasters
+                             "435.12300", "100.00050", "999.99975"}) {
         EXPECT_FALSE(isRasterFrequency(text)) << text;
     }
 }

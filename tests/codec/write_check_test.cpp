@@ -35,7 +35,7 @@ Codeplug cleanCodeplug(const model::ValueTexts& texts) {
     twelfth[ChannelField::Alias] = "REP *2";
 
     auto& last = codeplug.channels.row(128);
-    last[ChannelField::RxFreq] = "999.99975";
+    last[ChannelField::RxFreq] = "999.99375";
     last.fillNewChannelDefaults(texts);
     last[ChannelField::RxTone] = "";         // written as no tone
     last[ChannelField::TxTone] = " 100.0 ";  // blanks around the text are ignored
