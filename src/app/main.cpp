@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "app/screenshots.h"
 #include "app/tform1.h"
 
 namespace {
@@ -59,5 +60,8 @@ int main(int argc, char** argv) {
 
     hm3300::app::Tform1 window({QApplication::applicationDirPath(), parser.value(portOption)});
     window.show();
+    if (const QString folder = hm3300::app::screenshotFolder(); !folder.isEmpty()) {
+        return hm3300::app::takeScreenshots(window, folder);
+    }
     return QApplication::exec();
 }

@@ -25,6 +25,7 @@ class OtherFunctionsPage;
 class SideKeyPage;
 class TaboutForm;
 class Tmessage1;
+class TR_and_W;
 
 // Page indexes of the main window; the Edit menu shows them in this order.
 enum PageIndex {
@@ -61,6 +62,7 @@ public:
     OtherFunctionsPage* otherFunctionsPage() const { return otherFunctionsPage_; }
     Tmessage1& message() const { return *message_; }
     TaboutForm& about() const { return *about_; }
+    TR_and_W& programmingDialog() const { return *programmingDialog_; }
 
     // The chosen port (1 ... 4) and the device it opens.
     int portNumber() const { return settings_.com; }
@@ -142,6 +144,7 @@ private:
     SideKeyPage* sideKeyPage_ = nullptr;
     OtherFunctionsPage* otherFunctionsPage_ = nullptr;
     TaboutForm* about_ = nullptr;
+    TR_and_W* programmingDialog_ = nullptr;
     Tmessage1* message_ = nullptr;
     FileNameDialog openDialog_;
     FileNameDialog saveDialog_;

@@ -1,6 +1,7 @@
 #include "app/tmessage1.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "app/dialog_pictures.h"
@@ -11,13 +12,21 @@
 
 namespace hm3300::app {
 
+namespace {
+
+constexpr int kWidth = 334;
+constexpr int kHeight = 161;
+constexpr int kDetailHeight = 110;
+
+}  // namespace
+
 Tmessage1::Tmessage1(Document& document, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       document_(document) {
     setObjectName(QStringLiteral("Tmessage1"));
     setWindowTitle(QStringLiteral("警告"));
     setModal(true);
-    setFixedSize(334, 161);
+    setFixedSize(kWidth, kHeight);
 
     auto* icon = new QLabel(this);
     icon->setGeometry(25, 32, 48, 49);
@@ -29,6 +38,13 @@ Tmessage1::Tmessage1(Document& document, QWidget* parent)
     label_->setAlignment(Qt::AlignCenter);
     label_->setWordWrap(true);
 
+    detail_ = new QPlainTextEdit(this);
+    detail_->setObjectName(QStringLiteral("messageDetail"));
+    detail_->setGeometry(16, kHeight - 16, kWidth - 32, kDetailHeight - 8);
+    detail_->setReadOnly(true);
+    detail_->setFocusPolicy(Qt::ClickFocus);
+    detail_->hide();
+
     okButton_ = new QPushButton(QStringLiteral("确定"), this);
     okButton_->setGeometry(96, 104, 57, 25);
     okButton_->setDefault(true);
@@ -39,9 +55,13 @@ Tmessage1::Tmessage1(Document& document, QWidget* parent)
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void Tmessage1::showMessage(const QString& caption, const QString& text, int pendingCommand) {
+void Tmessage1::showMessage(const QString& caption, const QString& text, int pendingCommand,
+                            const QString& detail) {
     setWindowTitle(withoutAccelerator(caption));
     label_->setText(text);
+    detail_->setPlainText(detail);
+    detail_->setVisible(!detail.isEmpty());
+    setFixedSize(kWidth, detail.isEmpty() ? kHeight : kHeight + kDetailHeight);
     PendingCommand = pendingCommand;
     okButton_->setFocus();
     exec();

@@ -1,11 +1,13 @@
 #pragma once
 // The program's one dialog for questions and warnings: a caption, one line of text, OK and
 // Cancel. What OK does is `PendingCommand`, set by the caller (editor/confirm_actions.h):
-// 1 nothing, 2 New, 3 clear all channels. Cancel does nothing.
+// 1 nothing, 2 New, 3 clear all channels. Cancel does nothing. A warning may carry a
+// detail (what failed and why), shown in a read-only area below the fixed layout.
 
 #include <QDialog>
 
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace hm3300::model {
@@ -22,9 +24,10 @@ class Tmessage1 : public QDialog {
 public:
     explicit Tmessage1(Document& document, QWidget* parent = nullptr);
 
-    // Sets the caption, the text and `PendingCommand`, then shows the dialog modally.
-    // Returns when the operator has pressed OK (after its command ran) or Cancel.
-    void showMessage(const QString& caption, const QString& text, int pendingCommand);
+    // Sets the caption, the text, the detail and `PendingCommand`, then shows the dialog
+    // modally. Returns when the operator has pressed OK (after its command ran) or Cancel.
+    void showMessage(const QString& caption, const QString& text, int pendingCommand,
+                     const QString& detail = {});
 
     // 0 until the first message, then the caller's choice; 1 after every OK.
     int pendingCommand() const { return PendingCommand; }
@@ -33,6 +36,8 @@ public:
     void applyLanguage(const model::LanguagePack& pack);
 
     QLabel* textLabel() const { return label_; }
+    // Hidden when the message has no detail.
+    QPlainTextEdit* detailText() const { return detail_; }
     QPushButton* okButton() const { return okButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
 
@@ -43,6 +48,7 @@ private:
     Document& document_;
     int PendingCommand = 0;
     QLabel* label_;
+    QPlainTextEdit* detail_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;
 };
