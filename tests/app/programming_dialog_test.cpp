@@ -1,0 +1,294 @@
+// The Read and Write commands and the programming dialog against the virtual radio. A full
+// run takes over 20 seconds at the protocol's fixed waits, so one read and one write are
+// run in all; the failures are quick.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QtTest>
+#include <vector>
+
+#include "app/channel_edit_page.h"
+#include "app/tmessage1.h"
+#include "app/tr_and_w.h"
+#include "file/codeplug_file.h"
+#include "shell_fixture.h"
+#include "virtual_radio.h"
+
+namespace hm3300::app::test {
+
+namespace {
+
+struct MessageRecord {
+    QString caption;
+    QString text;
+    QString detail;
+    int pendingCommand = 0;
+};
+
+// Answers every message of the window's Tmessage1 with OK, keeping what it said.
+class MessageAnswerer {
+public:
+    explicit MessageAnswerer(Tmessage1& message) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, &message] {
+            if (!message.isVisible()) {
+                return;
+            }
+            const QPlainTextEdit* detail = message.detailText();
+            messages_.push_back({message.windowTitle(), message.textLabel()->text(),
+                                 detail->isVisible() ? detail->toPlainText() : QString(),
+                                 message.pendingCommand()});
+            message.okButton()->click();
+        });
+        poll_.start(20);
+    }
+
+    const std::vector<MessageRecord>& messages() const { return messages_; }
+
+private:
+    QTimer poll_;
+    std::vector<MessageRecord> messages_;
+};
+
+// What the operator saw of the programming dialog.
+struct DialogRecord {
+    bool shown = false;
+    QString caption;
+    QString startCaption;
+    QString closeCaption;
+    QString status;
+    int gaugeMaximum = -1;
+    int gaugeValueAtShow = -1;
+    bool startHasFocus = false;
+    int gaugeValueAfterRun = -1;
+    bool startEnabledAfterRun = false;
+    bool closed = false;
+};
+
+// Runs `command` (gs1Click or N2Click); once the programming dialog is open, `whileOpen`
+// acts on it, then the dialog is closed with its close button.
+DialogRecord runCommand(Tform1& window, void (Tform1::*command)(),
+                        const std::function<void(TR_and_W&)>& whileOpen) {
+    DialogRecord record;
+    TR_and_W& dialog = window.programmingDialog();
+    const ModalAnswer answer([&](QWidget* open) {
+        if (open != &dialog) {
+            return;  // the port warning, answered by the test's MessageAnswerer
+        }
+        record.shown = true;
+        record.caption = dialog.windowTitle();
+        record.startCaption = dialog.startButton()->text();
+        record.closeCaption = dialog.closeButton()->text();
+        record.status = dialog.statusText();
+        record.gaugeMaximum = dialog.gauge()->maximum();
+        record.gaugeValueAtShow = dialog.gauge()->value();
+        record.startHasFocus = dialog.focusWidget() == dialog.startButton();
+        whileOpen(dialog);
+        record.gaugeValueAfterRun = dialog.gauge()->value();
+        record.startEnabledAfterRun = dialog.startButton()->isEnabled();
+        dialog.closeButton()->click();
+        record.closed = !dialog.isVisible();
+    });
+    (window.*command)();
+    return record;
+}
+
+// Presses the start button; the run ends before the press returns.
+void startRun(TR_and_W& dialog) {
+    dialog.startButton()->click();
+}
+
+void openSample(Tform1& window) {
+    Document& document = window.document();
+    QVERIFY(!file::openCodeplug(HM3300_SOURCE_DIR "/samples/sample.p46", document.codeplug(),
+                                document.texts()));
+    document.notifyReplaced();
+}
+
+QTableView* channelGrid(const Tform1& window) {
+    return qobject_cast<ChannelEditPage*>(window.pages()->widget(kChannelEditPage))->grid();
+}
+
+QString selectedBand(const Tform1& window, const char* list) {
+    return window.findChild<QComboBox*>(QString::fromLatin1(list))->currentText();
+}
+
+}  // namespace
+
+class ProgrammingDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void missingPortIsReportedAndNoDialogOpens() {
+        const AppFolder folder;
+        auto window = folder.start(folder.file(QStringLiteral("no-such-port")));
+        const MessageAnswerer answerer(window->message());
+        const DialogRecord dialog = runCommand(*window, &Tform1::gs1Click, [](TR_and_W&) {});
+        QVERIFY(!dialog.shown);
+        QCOMPARE(answerer.messages().size(), std::size_t{1});
+        const MessageRecord& message = answerer.messages().front();
+        QCOMPARE(message.caption, QStringLiteral("警告"));
+        QVERIFY(message.text.startsWith(QStringLiteral("无法打开通信端口")));
+        QVERIFY2(message.detail.contains(QStringLiteral("does not exist")),
+                 qPrintable(message.detail));
+        QCOMPARE(message.pendingCommand, 1);
+    }
+
+    // A radio that never answers: 6 handshakes and the end command, about a second.
+    void silentRadioFailsAndCloseIsRefusedDuringTheRun() {
+        const VirtualRadio radio({QStringLiteral("--silent")});
+        QVERIFY(!radio.port().isEmpty());
+        const AppFolder folder;
+        auto window = folder.start(radio.port());
+        window->menu().languages[1]->trigger();
+        window->pages()->setCurrentIndex(kDtmfPage);
+        const MessageAnswerer answerer(window->message());
+
+        bool runningAtClose = false;
+        bool startEnabledDuringRun = true;
+        bool visibleAfterClose = false;
+        std::size_t messagesDuringRun = 0;
+        const DialogRecord dialog = runCommand(*window, &Tform1::gs1Click, [&](TR_and_W& d) {
+            QTimer::singleShot(400, &d, [&] {
+                runningAtClose = d.runInProgress();
+                startEnabledDuringRun = d.startButton()->isEnabled();
+                messagesDuringRun = answerer.messages().size();
+                d.closeButton()->click();
+                QTest::keyClick(&d, Qt::Key_Escape);
+                visibleAfterClose = d.isVisible();
+            });
+            startRun(d);
+        });
+
+        QCOMPARE(window->pages()->currentIndex(), static_cast<int>(kChannelEditPage));
+        QVERIFY(dialog.shown);
+        QCOMPARE(dialog.caption, QStringLiteral("Read from radio"));
+        QCOMPARE(dialog.startCaption, QStringLiteral("Read"));
+        QCOMPARE(dialog.closeCaption, QStringLiteral("Close"));
+        QCOMPARE(dialog.status, QStringLiteral("     HM-3300D Programming Software"));
+        QCOMPARE(dialog.gaugeMaximum, 138);
+        QCOMPARE(dialog.gaugeValueAtShow, 0);
+        QVERIFY(dialog.startHasFocus);
+
+        QVERIFY(runningAtClose);
+        QVERIFY(!startEnabledDuringRun);
+        QVERIFY(visibleAfterClose);
+        QCOMPARE(messagesDuringRun, std::size_t{0});
+        QVERIFY(dialog.startEnabledAfterRun);
+        QVERIFY(dialog.closed);
+
+        QCOMPARE(answerer.messages().size(), std::size_t{1});
+        const MessageRecord& message = answerer.messages().front();
+        QCOMPARE(message.caption, QStringLiteral("Warning"));
+        QVERIFY(message.text.startsWith(QStringLiteral("Communication with the radio failed")));
+        QVERIFY2(message.detail.startsWith(QStringLiteral("handshake failed")),
+                 qPrintable(message.detail));
+        QCOMPARE(message.pendingCommand, 1);
+    }
+
+    // The single-head cable echoes every frame: with the window in single-head mode the
+    // link drops the echo, so the handshake and ready wait pass and the read fails only
+    // at the band block, which this radio answers with garbage.
+    void singleHeadModeDropsTheCableEcho() {
+        const VirtualRadio radio({QStringLiteral("--single-head"), QStringLiteral("--garbage"),
+                                  QStringLiteral("0CC0:5")});
+        QVERIFY(!radio.port().isEmpty());
+        const AppFolder folder;
+        folder.write(QStringLiteral("myini.ini"), "[open]\ncommode=12\n");
+        auto window = folder.start(radio.port());
+        QCOMPARE(window->commMode(), kSingleHead);
+        const MessageAnswerer answerer(window->message());
+
+        runCommand(*window, &Tform1::gs1Click, startRun);
+
+        QCOMPARE(answerer.messages().size(), std::size_t{1});
+        const QString& detail = answerer.messages().front().detail;
+        QVERIFY2(detail.startsWith(QStringLiteral("band block failed")), qPrintable(detail));
+    }
+
+    // Nothing reaches the radio; with no channel in the (empty) band lists, showing the
+    // dialog switched VFO/MR and MR freq./MR CH to their index 1 on the option page.
+    void unwritableCodeplugSendsNothingAndListsEveryProblem() {
+        const VirtualRadio radio;
+        QVERIFY(!radio.port().isEmpty());
+        const AppFolder folder;
+        auto window = folder.start(radio.port());
+        model::Codeplug& codeplug = window->document().codeplug();
+        for (const int number : {1, 7}) {
+            model::Channel& channel = codeplug.channels.row(number);
+            channel[model::ChannelField::RxFreq] = "435.12500";
+            channel.fillNewChannelDefaults(window->document().texts());
+        }
+        codeplug.channels.row(7)[model::ChannelField::TxFreq] = "";
+        codeplug.channels.row(1)[model::ChannelField::RxTone] = "99.9";
+        window->document().notifyReplaced();
+        const MessageAnswerer answerer(window->message());
+
+        const DialogRecord dialog = runCommand(*window, &Tform1::N2Click, startRun);
+
+        QCOMPARE(dialog.caption, QStringLiteral("频率写入"));
+        QCOMPARE(dialog.startCaption, QStringLiteral("写频"));
+        QCOMPARE(dialog.gaugeMaximum, 148);
+        QCOMPARE(answerer.messages().size(), std::size_t{1});
+        const QString& detail = answerer.messages().front().detail;
+        QVERIFY2(detail.contains(QStringLiteral("nothing was sent")), qPrintable(detail));
+        QVERIFY2(detail.contains(QStringLiteral("\nCH001 RxTone: ")), qPrintable(detail));
+        QVERIFY2(detail.contains(QStringLiteral("\nCH007 TxFreq: ")), qPrintable(detail));
+        QVERIFY(radio.frames().isEmpty());
+        QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("VFO/MR"))->currentIndex(), 1);
+        QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("MR freq./MR CH"))->currentIndex(),
+                 1);
+    }
+
+    // The sample written into a fresh radio, then read back into a fresh window.
+    void writeThenReadBack() {
+        const VirtualRadio radio;
+        QVERIFY(!radio.port().isEmpty());
+        model::ChannelTable written;
+        {
+            const AppFolder folder;
+            auto window = folder.start(radio.port());
+            openSample(*window);
+            written = window->document().codeplug().channels;
+            const MessageAnswerer answerer(window->message());
+            const DialogRecord dialog = runCommand(*window, &Tform1::N2Click, startRun);
+            QVERIFY(answerer.messages().empty());
+            QCOMPARE(dialog.gaugeValueAfterRun, 148);
+            QVERIFY(dialog.startEnabledAfterRun);
+            QVERIFY(dialog.closed);
+        }
+
+        const AppFolder folder;
+        auto window = folder.start(radio.port());
+        const MessageAnswerer answerer(window->message());
+        const DialogRecord dialog = runCommand(*window, &Tform1::gs1Click, startRun);
+        QVERIFY(answerer.messages().empty());
+        QCOMPARE(dialog.gaugeValueAfterRun, 138);
+
+        const QTableView* grid = channelGrid(*window);
+        for (int number = 1; number <= model::ChannelTable::kRows; ++number) {
+            for (int column = 1; column <= model::kVisibleFieldCount; ++column) {
+                const auto field = static_cast<model::ChannelField>(column - 1);
+                QCOMPARE(grid->model()->index(number - 1, column).data().toString(),
+                         QString::fromStdString(written.row(number)[field]));
+            }
+        }
+        // The virtual radio's bands were added to the empty band lists and selected.
+        QCOMPARE(selectedBand(*window, "BAND_Rx"), QStringLiteral("400-470MHz"));
+        QCOMPARE(selectedBand(*window, "BAND_Rx1"), QStringLiteral("136-174MHz"));
+        QCOMPARE(window->document().settings().text(model::Option::Call1), std::string("2001"));
+    }
+};
+
+int runProgrammingDialogTests(int argc, char** argv) {
+    ProgrammingDialogTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace hm3300::app::test
+
+#include "programming_dialog_test.moc"
