@@ -1,0 +1,250 @@
+// New, Open and Save from the main window.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/tmessage1.h"
+#include "editor/confirm_actions.h"
+#include "shell_fixture.h"
+
+namespace hm3300::app::test {
+
+namespace {
+
+// Every option the file carries moved off its default; a few channels in the current words.
+void editCodeplug(Document& document) {
+    model::RadioSettings& settings = document.settings();
+    for (const model::OptionSpec& spec : model::allOptions()) {
+        switch (spec.kind) {
+            case model::OptionKind::Choice:
+                settings.setChoice(spec.option,
+                                   (static_cast<int>(spec.defaultValue) + 1) % spec.itemCount);
+                break;
+            case model::OptionKind::Flag:
+                settings.setFlag(spec.option, spec.defaultValue == 0);
+                break;
+            case model::OptionKind::Number:
+                settings.setNumber(spec.option,
+                                   spec.defaultValue == spec.minimum ? spec.maximum : spec.minimum);
+                break;
+            case model::OptionKind::Text:
+                settings.setText(spec.option,
+                                 spec.charset == model::TextCharset::Digits ? "123456" : "9A*#");
+                break;
+        }
+    }
+    model::Codeplug& codeplug = document.codeplug();
+    for (const int number : {1, 64, 128}) {
+        model::Channel& channel = codeplug.channels.row(number);
+        channel[model::ChannelField::RxFreq] = "145.12500";
+        channel.fillNewChannelDefaults(document.texts());
+        channel[model::ChannelField::TxFreq] = "145.72500";
+        channel[model::ChannelField::RxTone] = "D023N";
+        channel[model::ChannelField::Power] = document.texts().LowText;
+        channel[model::ChannelField::Alias] = "RPT" + std::to_string(number);
+        channel[model::ChannelField::RxCode] = "53";
+    }
+    model::SelectOrAddBand(codeplug.bands[model::BandListId::BAND_Rx], "136-174MHz");
+    model::SelectOrAddBand(codeplug.bands[model::BandListId::BAND_Tx], "136-174MHz");
+    model::SelectOrAddBand(codeplug.bands[model::BandListId::BAND_Rx1], "400-470MHz");
+    model::SelectOrAddBand(codeplug.bands[model::BandListId::BAND_Tx1], "400-470MHz");
+    document.notifyReplaced();
+}
+
+// What Open brings back of `saved` after New: the file carries neither the password nor
+// its switch, and New leaves the spare key alone.
+model::Codeplug reopened(model::Codeplug saved) {
+    saved.settings.setText(model::Option::Password, "580417");
+    saved.settings.setFlag(model::Option::ChangePassword, false);
+    return saved;
+}
+
+void pressOk(QWidget* dialog) {
+    if (auto* message = qobject_cast<Tmessage1*>(dialog)) {
+        QTest::mouseClick(message->okButton(), Qt::LeftButton);
+    } else if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+        box->accept();
+    }
+}
+
+QString messageText(QWidget* dialog) {
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    return box ? box->text() : QString();
+}
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        openPath_.clear();
+        savePath_.clear();
+        folder_ = std::make_unique<AppFolder>();
+        window_ = folder_->start();
+        window_->setFileDialogs([this](QWidget*) { return openPath_; },
+                                [this](QWidget*) { return savePath_; });
+        editCodeplug(window_->document());
+        window_->document().settings().setChoice(model::Option::SpareKeyAssignment, 2);
+    }
+
+    void cleanup() {
+        window_.reset();
+        folder_.reset();
+    }
+
+    void newThenCancelChangesNothing() {
+        const model::Codeplug before = window_->document().codeplug();
+        QString caption;
+        QString text;
+        const ModalAnswer answer([&](QWidget* dialog) {
+            caption = dialog->windowTitle();
+            text = window_->message().textLabel()->text();
+            QTest::mouseClick(window_->message().cancelButton(), Qt::LeftButton);
+        });
+        window_->FileNewClick();
+        QVERIFY(answer.answered());
+        QCOMPARE(caption, QStringLiteral("确认"));
+        QVERIFY(text.contains(QStringLiteral("是否继续")));
+        QVERIFY(window_->document().codeplug() == before);
+        QCOMPARE(window_->message().pendingCommand(), editor::kNewCodeplug);
+    }
+
+    void newThenOkResetsOptionsAndChannels() {
+        const model::BandLists bands = window_->document().codeplug().bands;
+        const ModalAnswer answer(pressOk);
+        window_->menu().newButton->trigger();
+        QVERIFY(answer.answered());
+
+        const model::Codeplug& codeplug = window_->document().codeplug();
+        QVERIFY(codeplug.channels == model::ChannelTable{});
+        QVERIFY(codeplug.bands == bands);
+        model::RadioSettings expected;
+        expected.setChoice(model::Option::SpareKeyAssignment, 2);
+        QVERIFY(codeplug.settings == expected);
+        QCOMPARE(codeplug.settings.text(model::Option::Call0), "1000");
+        QCOMPARE(window_->message().pendingCommand(), editor::kMessageOnly);
+        // The pages show the reset values.
+        auto* pttId = window_->findChild<QComboBox*>(QStringLiteral("PTT ID"));
+        QVERIFY(pttId);
+        QCOMPARE(pttId->currentIndex(), 0);
+    }
+
+    void saveThenOpenRestoresEverySettingAndChannel() {
+        const model::Codeplug saved = window_->document().codeplug();
+        savePath_ = folder_->file(QStringLiteral("radio"));  // no extension is added
+        window_->FileSaveClick();
+        QVERIFY(QFile::exists(savePath_));
+
+        const ModalAnswer answer(pressOk);
+        window_->FileNewClick();
+        QVERIFY(answer.answered());
+        window_->document().codeplug().bands = {};
+
+        openPath_ = savePath_;
+        window_->pages()->setCurrentIndex(kOtherPage);
+        window_->menu().fileOpen->trigger();
+        QVERIFY(window_->document().codeplug() == reopened(saved));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("HM-3300D    [136-174MHz]"));
+        QCOMPARE(window_->pages()->currentIndex(), static_cast<int>(kChannelEditPage));
+        auto* pttId = window_->findChild<QComboBox*>(QStringLiteral("PTT ID"));
+        QCOMPARE(pttId->currentIndex(), saved.settings.choice(model::Option::PTT_ID));
+    }
+
+    void cancelledDialogsDoNothing() {
+        const model::Codeplug before = window_->document().codeplug();
+        window_->FileOpenClick();
+        window_->FileSaveClick();
+        QVERIFY(window_->document().codeplug() == before);
+        QCOMPARE(window_->windowTitle(), QStringLiteral("KW3300"));
+    }
+
+    void aFileWithAnotherHeaderIsIgnoredSilently() {
+        savePath_ = folder_->file(QStringLiteral("good.p46"));
+        window_->FileSaveClick();
+        QByteArray content = folder_->read(QStringLiteral("good.p46"));
+        content.replace("HM-3300 MEMORY CHANNEL", "HM-3300 MEMORY CHANNEL ");
+        folder_->write(QStringLiteral("other.p46"), content);
+        resetCodeplug();
+
+        const model::Codeplug before = window_->document().codeplug();
+        openPath_ = folder_->file(QStringLiteral("other.p46"));
+        const ModalAnswer unexpected(pressOk);
+        window_->FileOpenClick();
+        QVERIFY(!unexpected.answered());
+        QVERIFY(window_->document().codeplug() == before);
+        QCOMPARE(window_->windowTitle(), QStringLiteral("KW3300"));
+    }
+
+    void aMalformedFileIsReportedWithItsLineAndChangesNothing() {
+        savePath_ = folder_->file(QStringLiteral("good.p46"));
+        window_->FileSaveClick();
+        QByteArray content = folder_->read(QStringLiteral("good.p46"));
+        const qsizetype line27 = content.indexOf("Digit Time ");
+        QVERIFY(line27 > 0);
+        content.insert(line27 + 11, "x");
+        folder_->write(QStringLiteral("bad.p46"), content);
+        resetCodeplug();
+
+        const model::Codeplug before = window_->document().codeplug();
+        openPath_ = folder_->file(QStringLiteral("bad.p46"));
+        QString reason;
+        const ModalAnswer answer([&](QWidget* dialog) {
+            reason = messageText(dialog);
+            pressOk(dialog);
+        });
+        window_->FileOpenClick();
+        QVERIFY(answer.answered());
+        QVERIFY2(reason.contains(QStringLiteral("line 27")), qPrintable(reason));
+        QVERIFY(window_->document().codeplug() == before);
+    }
+
+    void aMissingFileIsReported() {
+        openPath_ = folder_->file(QStringLiteral("missing.p46"));
+        QString reason;
+        const ModalAnswer answer([&](QWidget* dialog) {
+            reason = messageText(dialog);
+            pressOk(dialog);
+        });
+        window_->FileOpenClick();
+        QVERIFY(answer.answered());
+        QVERIFY2(reason.contains(QStringLiteral("missing.p46")), qPrintable(reason));
+    }
+
+    void aFailedSaveIsReported() {
+        savePath_ = folder_->file(QStringLiteral("no-such-folder/new.p46"));
+        QString reason;
+        const ModalAnswer answer([&](QWidget* dialog) {
+            reason = messageText(dialog);
+            pressOk(dialog);
+        });
+        window_->FileSaveClick();
+        QVERIFY(answer.answered());
+        QVERIFY2(reason.contains(QStringLiteral("new.p46")), qPrintable(reason));
+    }
+
+private:
+    void resetCodeplug() {
+        const ModalAnswer answer(pressOk);
+        window_->FileNewClick();
+        QVERIFY(answer.answered());
+    }
+
+    std::unique_ptr<AppFolder> folder_;
+    std::unique_ptr<Tform1> window_;
+    QString openPath_;
+    QString savePath_;
+};
+
+}  // namespace
+
+int runFileCommandsTests(int argc, char** argv) {
+    FileCommandsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace hm3300::app::test
+
+#include "file_commands_test.moc"

@@ -1,0 +1,113 @@
+// The Language menu: relabelling every window and converting the channel table.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "app/function_options_page.h"
+#include "app/tabout_form.h"
+#include "app/tmessage1.h"
+#include "shell_fixture.h"
+
+namespace hm3300::app::test {
+
+namespace {
+
+QComboBox* optionList(const Tform1& window, const char* key) {
+    return window.findChild<QComboBox*>(QString::fromLatin1(key));
+}
+
+}  // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void englishConvertsChannelsAndRelabelsEveryWindow() {
+        const AppFolder folder;
+        auto window = folder.start();
+        model::Channel& channel = window->document().codeplug().channels.row(5);
+        channel[model::ChannelField::RxFreq] = "435.12500";
+        channel.fillNewChannelDefaults(window->document().texts());
+        channel[model::ChannelField::RxTone] = "67.0";
+        window->document().settings().setChoice(model::Option::PTT_ID, 2);
+        window->document().settings().setChoice(model::Option::TOT, 3);
+        window->document().notifyReplaced();
+
+        window->menu().languages[1]->trigger();
+
+        QCOMPARE(window->document().language(), model::Language::English);
+        QCOMPARE(channel[model::ChannelField::Power], "High");
+        QCOMPARE(channel[model::ChannelField::ScanAdd], "ON");
+        QCOMPARE(channel[model::ChannelField::RxTone], "67.0");
+        QCOMPARE(channel[model::ChannelField::TxTone], "OFF");
+        QCOMPARE(window->document().settings().choice(model::Option::PTT_ID), 2);
+        QComboBox* pttId = optionList(*window, "PTT ID");
+        QVERIFY(pttId);
+        QCOMPARE(pttId->currentIndex(), 2);
+        QComboBox* tot = optionList(*window, "TOT");
+        QVERIFY(tot);
+        QCOMPARE(tot->currentIndex(), 3);
+        QCOMPARE(tot->itemText(0), QStringLiteral("OFF"));
+
+        // Menus keep their accelerators; captions drop them.
+        QCOMPARE(window->menu().fileMenu->title(), QStringLiteral("&File"));
+        QCOMPARE(window->menu().about->text(), QStringLiteral("&About..."));
+        QCOMPARE(window->pages()->tabText(kChannelEditPage), QStringLiteral("Channel list"));
+        QCOMPARE(window->pages()->tabText(kDtmfPage), QStringLiteral("DTMF"));
+        QCOMPARE(window->about().windowTitle(), QStringLiteral("About..."));
+        QCOMPARE(window->about().okButton()->text(), QStringLiteral("Close"));
+        QCOMPARE(window->message().okButton()->text(), QStringLiteral("OK"));
+        QCOMPARE(window->message().cancelButton()->text(), QStringLiteral("Cancel"));
+        QVERIFY(window->bannerText().startsWith(QStringLiteral("     HM-3300D")));
+        QCOMPARE(window->menu().readButton->text(), QStringLiteral("Read"));
+    }
+
+    void aMissingPackMovesOnlyTheCheckMark() {
+        const AppFolder folder;
+        auto window = folder.start();
+        window->menu().languages[1]->trigger();
+        model::Channel& channel = window->document().codeplug().channels.row(1);
+        channel[model::ChannelField::Power] = "High";
+        const QString fileMenu = window->menu().fileMenu->title();
+        folder.remove(QStringLiteral("taiwan.lng"));
+
+        window->menu().languages[2]->trigger();
+
+        QVERIFY(window->menu().languages[2]->isChecked());
+        QVERIFY(!window->menu().languages[1]->isChecked());
+        QCOMPARE(window->document().language(), model::Language::English);
+        QCOMPARE(window->menu().fileMenu->title(), fileMenu);
+        QCOMPARE(channel[model::ChannelField::Power], "High");
+    }
+
+    void aDamagedPackIsTreatedAsMissing() {
+        const AppFolder folder;
+        auto window = folder.start();
+        folder.write(QStringLiteral("english.lng"), "this is not a pack\n");
+        QVERIFY(!window->LoadLanguagePack(QStringLiteral("english")));
+        QCOMPARE(window->document().language(), model::Language::Chinese);
+    }
+
+    void traditionalChineseWordsAreConvertedByAnyPack() {
+        const AppFolder folder;
+        auto window = folder.start();
+        model::Channel& channel = window->document().codeplug().channels.row(9);
+        channel[model::ChannelField::ScanAdd] = "啟用";
+        channel[model::ChannelField::Bandwidth] = "窄帶";
+        window->menu().languages[0]->trigger();
+        QCOMPARE(channel[model::ChannelField::ScanAdd], "启用");
+        QCOMPARE(channel[model::ChannelField::Bandwidth], "窄带");
+    }
+};
+
+int runLanguageTests(int argc, char** argv) {
+    LanguageTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace hm3300::app::test
+
+#include "language_test.moc"

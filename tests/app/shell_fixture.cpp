@@ -1,0 +1,57 @@
+#include "shell_fixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace hm3300::app::test {
+
+AppFolder::AppFolder() {
+    const QDir packs(QStringLiteral(HM3300_SOURCE_DIR "/lang"));
+    for (const QString& name : packs.entryList({QStringLiteral("*.lng")}, QDir::Files)) {
+        QFile::copy(packs.filePath(name), file(name));
+    }
+}
+
+QString AppFolder::file(const QString& name) const {
+    return QDir(dir_.path()).filePath(name);
+}
+
+void AppFolder::write(const QString& name, const QByteArray& content) const {
+    QFile out(file(name));
+    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(content);
+}
+
+QByteArray AppFolder::read(const QString& name) const {
+    QFile in(file(name));
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+void AppFolder::remove(const QString& name) const {
+    QFile::remove(file(name));
+}
+
+std::unique_ptr<Tform1> AppFolder::start(const QString& portPath) const {
+    auto window = std::make_unique<Tform1>(StartOptions{path(), portPath});
+    window->show();
+    return window;
+}
+
+ModalAnswer::ModalAnswer(std::function<void(QWidget* dialog)> answer)
+    : poll_(std::make_unique<QTimer>()) {
+    QObject::connect(poll_.get(), &QTimer::timeout, poll_.get(),
+                     [this, answer = std::move(answer)] {
+                         if (QWidget* dialog = QApplication::activeModalWidget()) {
+                             poll_->stop();
+                             answered_ = true;
+                             answer(dialog);
+                         } else if (--remaining_ == 0) {
+                             poll_->stop();
+                         }
+                     });
+    poll_->start(10);
+}
+
+}  // namespace hm3300::app::test
