@@ -16,19 +16,18 @@
 #include "app/function_options_page.h"
 #include "app/help.h"
 #include "app/other_functions_page.h"
+#include "app/pack_text.h"
 #include "app/side_key_page.h"
 #include "app/skins.h"
 #include "app/tabout_form.h"
 #include "app/tmessage1.h"
 #include "editor/band_caption.h"
 #include "editor/single_head.h"
+#include "model/text_ids.h"
 
 namespace hm3300::app {
 
 namespace {
-
-// The maker's banner before any language pack is loaded.
-const QString kBuiltinBanner = QStringLiteral("HM-3300D 写频软件");
 
 // The installer's log says which language the operator installed.
 model::Language startLanguage(const QString& folder) {
@@ -51,7 +50,7 @@ Tform1::Tform1(StartOptions options, QWidget* parent)
 
     createPages();
     banner_ = new QLabel;
-    setBanner(kBuiltinBanner);
+    setBanner(packText(model::LanguagePack::builtin(), model::TextId::BannerText));
     statusBar()->addWidget(banner_, 1);
     statusBar()->setSizeGripEnabled(false);
     connectMenu();

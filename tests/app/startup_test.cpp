@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "app/function_options_page.h"
+#include "app/help.h"
 #include "app/other_functions_page.h"
 #include "app/skins.h"
 #include "shell_fixture.h"
@@ -25,6 +26,15 @@ QString checkedText(const auto& actions) {
         }
     }
     return {};
+}
+
+// The items of `menu` in order, "-" for a separator, submenus by their title.
+QStringList itemTexts(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return texts;
 }
 
 }  // namespace
@@ -63,6 +73,47 @@ private slots:
             QCOMPARE(file.value(QString::fromLatin1(count)).toString(), QStringLiteral("0"));
             QCOMPARE(file.value(QString::fromLatin1(now)).toString(), QStringLiteral("-1"));
         }
+    }
+
+    void menusAndPagesInTheirOrder() {
+        const AppFolder folder;
+        auto window = folder.start();
+        const MainMenu& menu = window->menu();
+        QCOMPARE(itemTexts(menu.fileMenu),
+                 QStringList({"新建(&N)", "打开(&O)", "保存(&S)", "-", "退出(&E)"}));
+        QCOMPARE(itemTexts(menu.editMenu),
+                 QStringList({"频率读出(&R)", "频率写入(&W)", "-", "信道编辑(&E)", "功能选项(&Y)",
+                              "DTMF", "-", "信道", "侧键设定", "-", "其它功能(&T)"}));
+        QCOMPARE(itemTexts(menu.optionsMenu),
+                 QStringList({"通信端口(&C)", "通信方式", "Language", "皮肤(&S)"}));
+        QCOMPARE(itemTexts(menu.portMenu),
+                 QStringList({"COM(&1)", "COM(&2)", "COM(&3)", "COM(&4)"}));
+        QCOMPARE(itemTexts(menu.commModeMenu), QStringList({"单头通信", "双头通信"}));
+        QCOMPARE(itemTexts(menu.languageMenu), QStringList({"中文", "English", "中文(繁體)"}));
+        QCOMPARE(itemTexts(menu.skinMenu), QStringList({"蓝色一族", "钢板", "咖啡"}));
+        QCOMPARE(itemTexts(menu.helpMenu), QStringList({"帮助(&H)", "关于(&A)..."}));
+        QCOMPARE(menu.readButton->text(), QStringLiteral("读频"));
+        QCOMPARE(menu.writeButton->text(), QStringLiteral("写频"));
+
+        QStringList captions;
+        for (int page = 0; page < window->pages()->count(); ++page) {
+            captions << window->pages()->tabText(page);
+        }
+        QCOMPARE(captions,
+                 QStringList({"信道编辑", "功能选项", "DTMF", "信道", "侧键设定", "其它功能"}));
+        for (int page = 0; page < window->pages()->count(); ++page) {
+            menu.pageItems[static_cast<std::size_t>(page)]->trigger();
+            QCOMPARE(window->pages()->currentIndex(), page);
+        }
+    }
+
+    void helpPrefersTheCompiledHelpFile() {
+        const AppFolder folder;
+        QCOMPARE(helpDocumentPath(folder.path()), QString());
+        folder.write(QStringLiteral("user-guide.html"), "<html></html>");
+        QCOMPARE(helpDocumentPath(folder.path()), folder.file(QStringLiteral("user-guide.html")));
+        folder.write(QStringLiteral("HM3300D.chm"), "ITSF");
+        QCOMPARE(helpDocumentPath(folder.path()), folder.file(QStringLiteral("HM3300D.chm")));
     }
 
     void storedChoicesAreAppliedAsMenuActions() {
