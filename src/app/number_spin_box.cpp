@@ -7,11 +7,12 @@
 
 namespace hm3300::app {
 
-NumberSpinBox::NumberSpinBox(const model::OptionSpec& spec, Resolution resolution, QWidget* parent)
+NumberSpinBox::NumberSpinBox(const model::OptionSpec& definition, Resolution resolution,
+                             QWidget* parent)
     : QDoubleSpinBox(parent), resolution_(resolution) {
     setDecimals(resolution == Resolution::Halves ? 1 : 0);
-    setRange(spec.minimum, spec.maximum);
-    setSingleStep(spec.increment);
+    setRange(definition.minimum, definition.maximum);
+    setSingleStep(definition.increment);
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     setLocale(QLocale::c());
 }

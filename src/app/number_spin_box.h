@@ -15,7 +15,8 @@ class NumberSpinBox : public QDoubleSpinBox {
 public:
     enum class Resolution { Whole, Halves };
 
-    NumberSpinBox(const model::OptionSpec& spec, Resolution resolution, QWidget* parent = nullptr);
+    NumberSpinBox(const model::OptionSpec& definition, Resolution resolution,
+                  QWidget* parent = nullptr);
 
     QString textFromValue(double value) const override;
     double valueFromText(const QString& text) const override;

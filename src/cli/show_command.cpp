@@ -21,17 +21,20 @@ std::string numberText(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string optionValue(const Session& session, const model::OptionSpec& spec) {
+std::string optionValue(const Session& session, const model::OptionSpec& definition) {
     const auto& settings = session.codeplug.settings;
-    switch (spec.kind) {
+    switch (definition.kind) {
         case OptionKind::Choice: {
-            const int index = settings.choice(spec.option);
+            const int index = settings.choice(definition.option);
             return std::to_string(index) + "  " +
-                   model::choiceItemText(spec.option, index, session.pack);
+                   model::choiceItemText(definition.option, index, session.pack);
         }
-        case OptionKind::Flag: return settings.flag(spec.option) ? "on" : "off";
-        case OptionKind::Number: return numberText(settings.number(spec.option));
-        case OptionKind::Text: return settings.text(spec.option);
+        case OptionKind::Flag:
+            return settings.flag(definition.option) ? "on" : "off";
+        case OptionKind::Number:
+            return numberText(settings.number(definition.option));
+        case OptionKind::Text:
+            return settings.text(definition.option);
     }
     return {};
 }
@@ -40,8 +43,8 @@ void printBands(const Session& session) {
     std::cout << "Band lists\n";
     TextTable table;
     for (model::BandListId id : model::kBandListIds) {
-        table.addRow({std::string(model::bandListName(id)),
-                      session.codeplug.bands[id].selectedText()});
+        table.addRow(
+            {std::string(model::bandListName(id)), session.codeplug.bands[id].selectedText()});
     }
     table.print(std::cout, 2);
 }
@@ -49,9 +52,9 @@ void printBands(const Session& session) {
 void printOptions(const Session& session) {
     std::cout << "\nRadio settings\n";
     TextTable table;
-    for (const model::OptionSpec& spec : model::allOptions()) {
-        if (spec.inFile) {
-            table.addRow({std::string(spec.key), optionValue(session, spec)});
+    for (const model::OptionSpec& definition : model::allOptions()) {
+        if (definition.inFile) {
+            table.addRow({std::string(definition.key), optionValue(session, definition)});
         }
     }
     table.print(std::cout, 2);

@@ -121,15 +121,15 @@ void checkChannel(int number, const Channel& channel, const model::ValueTexts& t
     }
 }
 
-void checkDtmfText(const OptionSpec& spec, const std::string& text, ProblemList& out) {
+void checkDtmfText(const OptionSpec& definition, const std::string& text, ProblemList& out) {
     if (!std::all_of(text.begin(), text.end(), isDtmfDigit)) {
-        out.add(0, spec.key,
+        out.add(0, definition.key,
                 quoted(text) + " has characters that are no DTMF digits; use 0-9, A-D, * and #");
     }
-    if (text.size() > spec.maxLength) {
-        out.add(0, spec.key,
+    if (text.size() > definition.maxLength) {
+        out.add(0, definition.key,
                 quoted(text) + " has " + std::to_string(text.size()) + " digits; at most " +
-                    std::to_string(spec.maxLength) + " fit");
+                    std::to_string(definition.maxLength) + " fit");
     }
 }
 
@@ -145,31 +145,32 @@ void checkPassword(const model::RadioSettings& settings, ProblemList& out) {
 }
 
 void checkSettings(const model::RadioSettings& settings, ProblemList& out) {
-    for (const OptionSpec& spec : model::allOptions()) {
-        switch (spec.kind) {
+    for (const OptionSpec& definition : model::allOptions()) {
+        switch (definition.kind) {
             case OptionKind::Choice: {
-                const int index = settings.choice(spec.option);
-                if (index < 0 || index >= spec.itemCount) {
-                    out.add(0, spec.key,
+                const int index = settings.choice(definition.option);
+                if (index < 0 || index >= definition.itemCount) {
+                    out.add(0, definition.key,
                             "item " + std::to_string(index) + " does not exist; choose 0 to " +
-                                std::to_string(spec.itemCount - 1));
+                                std::to_string(definition.itemCount - 1));
                 }
                 break;
             }
             case OptionKind::Number: {
-                const double value = settings.number(spec.option);
-                if (!(value >= spec.minimum && value <= spec.maximum)) {
-                    out.add(0, spec.key,
+                const double value = settings.number(definition.option);
+                if (!(value >= definition.minimum && value <= definition.maximum)) {
+                    out.add(0, definition.key,
                             numberText(value) + " is outside the range " +
-                                numberText(spec.minimum) + " to " + numberText(spec.maximum));
+                                numberText(definition.minimum) + " to " +
+                                numberText(definition.maximum));
                 }
                 break;
             }
             case OptionKind::Text:
-                if (spec.option == Option::Password) {
+                if (definition.option == Option::Password) {
                     checkPassword(settings, out);
                 } else {
-                    checkDtmfText(spec, settings.text(spec.option), out);
+                    checkDtmfText(definition, settings.text(definition.option), out);
                 }
                 break;
             case OptionKind::Flag:

@@ -48,20 +48,20 @@ std::string filterText(model::TextCharset charset, std::string_view text) {
 }
 
 TextFieldRule textFieldRule(model::Option option) {
-    const model::OptionSpec& spec = model::optionSpec(option);
-    assert(spec.kind == model::OptionKind::Text);
+    const model::OptionSpec& definition = model::optionSpec(option);
+    assert(definition.kind == model::OptionKind::Text);
     // Enter in a code that goes with the call list takes the operator back to that list;
     // in the own ID, the stun code and the password it does nothing.
     const bool backToCallList = option == model::Option::BOT || option == model::Option::EOT ||
                                 (option >= model::Option::Call0 && option <= model::Option::Call9);
-    return {spec.charset, spec.maxLength,
+    return {definition.charset, definition.maxLength,
             backToCallList ? EnterKey::CloseCallEditor : EnterKey::Drop};
 }
 
 std::string passwordOnLeave(std::string text) {
-    const model::OptionSpec& spec = model::optionSpec(model::Option::Password);
-    if (text.size() != spec.maxLength) {
-        return std::string(spec.defaultText);
+    const model::OptionSpec& definition = model::optionSpec(model::Option::Password);
+    if (text.size() != definition.maxLength) {
+        return std::string(definition.defaultText);
     }
     return text;
 }

@@ -13,15 +13,15 @@ std::vector<LayoutLine> buildLayout() {
     for (model::BandListId band : model::kBandListIds) {
         lines.push_back({Kind::Band, band});
     }
-    for (const model::OptionSpec& spec : model::allOptions()) {
-        if (!spec.inFile) {
+    for (const model::OptionSpec& definition : model::allOptions()) {
+        if (!definition.inFile) {
             continue;
         }
         // The function options end and the DTMF options begin after an empty line.
-        if (spec.option == model::Option::Digit_Time) {
+        if (definition.option == model::Option::Digit_Time) {
             lines.push_back({Kind::Empty});
         }
-        lines.push_back({Kind::Option, {}, spec.option});
+        lines.push_back({Kind::Option, {}, definition.option});
     }
     lines.push_back({Kind::Empty});
     lines.push_back({Kind::Empty});

@@ -20,9 +20,9 @@ constexpr OptionSpec dtmf(Option option, std::string_view key, std::size_t maxLe
                           std::string_view text) {
     return {option, key, OptionKind::Text, true, 0, text, 0, 0, 0, 0, maxLength, TextCharset::Dtmf};
 }
-constexpr OptionSpec outsideFile(OptionSpec spec) {
-    spec.inFile = false;
-    return spec;
+constexpr OptionSpec outsideFile(OptionSpec definition) {
+    definition.inFile = false;
+    return definition;
 }
 
 constexpr std::array<OptionSpec, kOptionCount> kOptions{
@@ -91,13 +91,19 @@ constexpr bool optionsInEnumOrder() {
 }
 static_assert(optionsInEnumOrder(), "the option table follows the enumeration");
 
-constexpr std::size_t slot(Option option) { return static_cast<std::size_t>(option); }
+constexpr std::size_t slot(Option option) {
+    return static_cast<std::size_t>(option);
+}
 
 }  // namespace
 
-std::span<const OptionSpec> allOptions() { return kOptions; }
+std::span<const OptionSpec> allOptions() {
+    return kOptions;
+}
 
-const OptionSpec& optionSpec(Option option) { return kOptions[slot(option)]; }
+const OptionSpec& optionSpec(Option option) {
+    return kOptions[slot(option)];
+}
 
 Option callOption(int entry) {
     assert(entry >= 0 && entry < kCallListSize);
@@ -105,9 +111,9 @@ Option callOption(int entry) {
 }
 
 RadioSettings::RadioSettings() {
-    for (const OptionSpec& spec : kOptions) {
-        values_[slot(spec.option)] = spec.defaultValue;
-        texts_[slot(spec.option)] = spec.defaultText;
+    for (const OptionSpec& definition : kOptions) {
+        values_[slot(definition.option)] = definition.defaultValue;
+        texts_[slot(definition.option)] = definition.defaultText;
     }
 }
 

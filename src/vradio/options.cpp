@@ -119,9 +119,9 @@ std::string wrapped(std::string_view words, std::size_t indent) {
 }
 
 const OptionSpec* findSpec(std::string_view name) {
-    for (const auto& spec : optionSpecs()) {
-        if (spec.name == name) {
-            return &spec;
+    for (const auto& definition : optionSpecs()) {
+        if (definition.name == name) {
+            return &definition;
         }
     }
     return nullptr;
@@ -142,12 +142,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         }
         const auto equals = argument.find('=');
         const auto name = argument.substr(0, equals);
-        const OptionSpec* spec = findSpec(name);
-        if (!spec) {
+        const OptionSpec* definition = findSpec(name);
+        if (!definition) {
             return refuse("unknown argument " + std::string(argument));
         }
         std::string_view value;
-        if (spec->valueName.empty()) {
+        if (definition->valueName.empty()) {
             if (equals != std::string_view::npos) {
                 return refuse(std::string(name) + " takes no value");
             }
@@ -156,11 +156,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
         } else {
-            return refuse(std::string(name) + " needs a value: " + std::string(spec->valueName));
+            return refuse(std::string(name) +
+                          " needs a value: " + std::string(definition->valueName));
         }
-        if (!spec->apply(result.options, value)) {
+        if (!definition->apply(result.options, value)) {
             return refuse("bad value for " + std::string(name) + ": \"" + std::string(value) +
-                          "\" (expected " + std::string(spec->valueName) + ")");
+                          "\" (expected " + std::string(definition->valueName) + ")");
         }
     }
     if (result.options.link.empty()) {
@@ -176,14 +177,14 @@ std::string helpText() {
         "A virtual HM-3300D radio: answers the programming protocol on a pseudo-terminal.\n"
         "PATH becomes a symbolic link to the terminal device; open it as the serial port.\n"
         "Runs until SIGINT or SIGTERM, then removes the link and saves the image.\n\n";
-    for (const auto& spec : optionSpecs()) {
-        std::string left = "  " + std::string(spec.name);
-        if (!spec.valueName.empty()) {
-            left += " " + std::string(spec.valueName);
+    for (const auto& definition : optionSpecs()) {
+        std::string left = "  " + std::string(definition.name);
+        if (!definition.valueName.empty()) {
+            left += " " + std::string(definition.valueName);
         }
         constexpr std::size_t kHelpColumn = 24;
         left.resize(std::max(left.size() + 2, kHelpColumn), ' ');
-        text += left + wrapped(spec.help, left.size()) + "\n";
+        text += left + wrapped(definition.help, left.size()) + "\n";
     }
     text +=
         "  --help                show this help\n\n"

@@ -23,22 +23,23 @@ model::LanguagePack shippedPack(model::Language language) {
 model::Codeplug sampleCodeplug(const model::ValueTexts& texts) {
     model::Codeplug codeplug;
     auto& settings = codeplug.settings;
-    for (const model::OptionSpec& spec : model::allOptions()) {
-        switch (spec.kind) {
+    for (const model::OptionSpec& definition : model::allOptions()) {
+        switch (definition.kind) {
             case model::OptionKind::Choice:
-                settings.setChoice(spec.option,
-                                   spec.itemCount - 1 == static_cast<int>(spec.defaultValue)
-                                       ? 0
-                                       : spec.itemCount - 1);
+                settings.setChoice(
+                    definition.option,
+                    definition.itemCount - 1 == static_cast<int>(definition.defaultValue)
+                        ? 0
+                        : definition.itemCount - 1);
                 break;
             case model::OptionKind::Flag:
-                settings.setFlag(spec.option, spec.defaultValue == 0);
+                settings.setFlag(definition.option, definition.defaultValue == 0);
                 break;
             case model::OptionKind::Number:
-                settings.setNumber(spec.option, spec.maximum);
+                settings.setNumber(definition.option, definition.maximum);
                 break;
             case model::OptionKind::Text:
-                settings.setText(spec.option, "12AB*#");
+                settings.setText(definition.option, "12AB*#");
                 break;
         }
     }

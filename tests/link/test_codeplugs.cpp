@@ -120,16 +120,16 @@ namespace hm3300::link::testing {
 
 namespace {
 
-std::string optionValue(const model::RadioSettings& settings, const model::OptionSpec& spec) {
-    switch (spec.kind) {
+std::string optionValue(const model::RadioSettings& settings, const model::OptionSpec& definition) {
+    switch (definition.kind) {
         case model::OptionKind::Choice:
-            return std::to_string(settings.choice(spec.option));
+            return std::to_string(settings.choice(definition.option));
         case model::OptionKind::Flag:
-            return settings.flag(spec.option) ? "on" : "off";
+            return settings.flag(definition.option) ? "on" : "off";
         case model::OptionKind::Number:
-            return std::to_string(settings.number(spec.option));
+            return std::to_string(settings.number(definition.option));
         case model::OptionKind::Text:
-            return "\"" + settings.text(spec.option) + "\"";
+            return "\"" + settings.text(definition.option) + "\"";
     }
     return {};
 }
@@ -146,11 +146,11 @@ std::string bandListText(const model::BandList& list) {
 
 std::string differences(const model::RadioSettings& actual, const model::RadioSettings& expected) {
     std::string lines;
-    for (const model::OptionSpec& spec : model::allOptions()) {
-        const std::string a = optionValue(actual, spec);
-        const std::string e = optionValue(expected, spec);
+    for (const model::OptionSpec& definition : model::allOptions()) {
+        const std::string a = optionValue(actual, definition);
+        const std::string e = optionValue(expected, definition);
         if (a != e) {
-            lines += std::string(spec.key) + ": " + a + ", expected " + e + "\n";
+            lines += std::string(definition.key) + ": " + a + ", expected " + e + "\n";
         }
     }
     return lines;

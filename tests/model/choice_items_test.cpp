@@ -11,11 +11,12 @@ LanguagePack englishPack() {
 }
 
 TEST(ChoiceItems, EveryChoiceHasAsManyItemsAsItsDomain) {
-    for (const OptionSpec& spec : allOptions()) {
-        if (spec.kind == OptionKind::Choice) {
-            EXPECT_EQ(static_cast<int>(choiceItems(spec.option, LanguagePack::builtin()).size()),
-                      spec.itemCount)
-                << spec.key;
+    for (const OptionSpec& definition : allOptions()) {
+        if (definition.kind == OptionKind::Choice) {
+            EXPECT_EQ(
+                static_cast<int>(choiceItems(definition.option, LanguagePack::builtin()).size()),
+                definition.itemCount)
+                << definition.key;
         }
     }
 }

@@ -52,8 +52,8 @@ TEST(RadioSettings, FileKeysAndKindsFollowTheFileOrder) {
     EXPECT_EQ(optionSpec(Option::Stun_Code).maxLength, 8u);
     EXPECT_EQ(callOption(9), Option::Call9);
     int inFile = 0;
-    for (const OptionSpec& spec : allOptions()) {
-        inFile += spec.inFile ? 1 : 0;
+    for (const OptionSpec& definition : allOptions()) {
+        inFile += definition.inFile ? 1 : 0;
     }
     EXPECT_EQ(inFile, 49);  // lines 8-25 and 27-57
     EXPECT_FALSE(optionSpec(Option::Password).inFile);
