@@ -10,7 +10,10 @@ namespace {
 char32_t nextCodePoint(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i++]);
     int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    char32_t code = extra == 3 ? lead & 0x07 : extra == 2 ? lead & 0x0F : extra == 1 ? lead & 0x1F : lead;
+    char32_t code = extra == 3   ? lead & 0x07
+                    : extra == 2 ? lead & 0x0F
+                    : extra == 1 ? lead & 0x1F
+                                 : lead;
     while (extra-- > 0 && i < text.size()) {
         code = (code << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
     }
@@ -34,7 +37,9 @@ std::size_t displayWidth(std::string_view text) {
     return width;
 }
 
-void TextTable::addRow(std::vector<std::string> cells) { rows_.push_back(std::move(cells)); }
+void TextTable::addRow(std::vector<std::string> cells) {
+    rows_.push_back(std::move(cells));
+}
 
 void TextTable::print(std::ostream& out, std::size_t indent) const {
     std::vector<std::size_t> widths;

@@ -8,8 +8,8 @@ namespace hm3300::model {
 namespace {
 
 std::optional<int> threeDigits(std::string_view text) {
-    if (text.size() != 3 || !std::all_of(text.begin(), text.end(),
-                                         [](char c) { return c >= '0' && c <= '9'; })) {
+    if (text.size() != 3 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return std::nullopt;
     }
     int value = 0;
@@ -21,10 +21,14 @@ std::optional<int> threeDigits(std::string_view text) {
 
 std::string_view bandListName(BandListId id) {
     switch (id) {
-        case BandListId::BAND_Rx: return "BAND_Rx";
-        case BandListId::BAND_Tx: return "BAND_Tx";
-        case BandListId::BAND_Rx1: return "BAND_Rx1";
-        case BandListId::BAND_Tx1: return "BAND_Tx1";
+        case BandListId::BAND_Rx:
+            return "BAND_Rx";
+        case BandListId::BAND_Tx:
+            return "BAND_Tx";
+        case BandListId::BAND_Rx1:
+            return "BAND_Rx1";
+        case BandListId::BAND_Tx1:
+            return "BAND_Tx1";
     }
     return {};
 }

@@ -5,15 +5,17 @@ namespace hm3300::model {
 namespace {
 
 constexpr std::array<ChannelField, kChannelFieldCount> kAllFields{
-    ChannelField::RxFreq,   ChannelField::RxTone,  ChannelField::TxFreq,    ChannelField::TxTone,
-    ChannelField::Power,    ChannelField::Bandwidth, ChannelField::ScanAdd, ChannelField::Dtmf,
-    ChannelField::PttId,    ChannelField::Alias,   ChannelField::TailElim,  ChannelField::Vox,
-    ChannelField::BusyLock, ChannelField::RxCode,  ChannelField::TxCode,    ChannelField::VoiceMode,
+    ChannelField::RxFreq,    ChannelField::RxTone,   ChannelField::TxFreq,
+    ChannelField::TxTone,    ChannelField::Power,    ChannelField::Bandwidth,
+    ChannelField::ScanAdd,   ChannelField::Dtmf,     ChannelField::PttId,
+    ChannelField::Alias,     ChannelField::TailElim, ChannelField::Vox,
+    ChannelField::BusyLock,  ChannelField::RxCode,   ChannelField::TxCode,
+    ChannelField::VoiceMode,
 };
 
 constexpr std::array<std::string_view, kChannelFieldCount> kNames{
-    "RxFreq", "RxTone", "TxFreq", "TxTone", "Power",    "Bandwidth", "ScanAdd", "Dtmf",
-    "PttId",  "Alias",  "TailElim", "Vox",  "BusyLock", "RxCode",    "TxCode",  "VoiceMode",
+    "RxFreq", "RxTone", "TxFreq",   "TxTone", "Power",    "Bandwidth", "ScanAdd", "Dtmf",
+    "PttId",  "Alias",  "TailElim", "Vox",    "BusyLock", "RxCode",    "TxCode",  "VoiceMode",
 };
 
 constexpr std::array<ValueKind, 1> kToneKinds{ValueKind::Off};
@@ -25,9 +27,13 @@ constexpr std::array<ValueKind, 3> kVoiceKinds{ValueKind::Off, ValueKind::Compan
 
 }  // namespace
 
-std::span<const ChannelField> allChannelFields() { return kAllFields; }
+std::span<const ChannelField> allChannelFields() {
+    return kAllFields;
+}
 
-std::string_view fieldName(ChannelField field) { return kNames[static_cast<std::size_t>(field)]; }
+std::string_view fieldName(ChannelField field) {
+    return kNames[static_cast<std::size_t>(field)];
+}
 
 bool isVisible(ChannelField field) {
     return static_cast<int>(field) < kVisibleFieldCount;
@@ -36,17 +42,23 @@ bool isVisible(ChannelField field) {
 std::span<const ValueKind> valueKindsOf(ChannelField field) {
     switch (field) {
         case ChannelField::RxTone:
-        case ChannelField::TxTone: return kToneKinds;
-        case ChannelField::Power: return kPowerKinds;
-        case ChannelField::Bandwidth: return kBandwidthKinds;
+        case ChannelField::TxTone:
+            return kToneKinds;
+        case ChannelField::Power:
+            return kPowerKinds;
+        case ChannelField::Bandwidth:
+            return kBandwidthKinds;
         case ChannelField::ScanAdd:
         case ChannelField::Dtmf:
         case ChannelField::PttId:
         case ChannelField::TailElim:
         case ChannelField::Vox:
-        case ChannelField::BusyLock: return kSwitchKinds;
-        case ChannelField::VoiceMode: return kVoiceKinds;
-        default: return {};
+        case ChannelField::BusyLock:
+            return kSwitchKinds;
+        case ChannelField::VoiceMode:
+            return kVoiceKinds;
+        default:
+            return {};
     }
 }
 

@@ -65,7 +65,9 @@ public:
     bool operator==(const Channel&) const = default;
 
 private:
-    static constexpr std::size_t index(ChannelField field) { return static_cast<std::size_t>(field); }
+    static constexpr std::size_t index(ChannelField field) {
+        return static_cast<std::size_t>(field);
+    }
     std::array<std::string, kChannelFieldCount> fields_;
 };
 

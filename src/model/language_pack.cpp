@@ -68,8 +68,8 @@ std::optional<LanguagePack> LanguagePack::parse(std::string_view content, std::s
         const auto [ptr, ec] = std::from_chars(line.data(), line.data() + line.size(), id);
         const std::string_view text =
             equals == std::string_view::npos ? std::string_view{} : line.substr(equals + 1);
-        if (equals == std::string_view::npos || ec != std::errc{} ||
-            ptr != line.data() + equals || id <= 0 || text.size() > kMaxTextLength) {
+        if (equals == std::string_view::npos || ec != std::errc{} || ptr != line.data() + equals ||
+            id <= 0 || text.size() > kMaxTextLength) {
             if (error) {
                 *error = "line " + std::to_string(lineNumber) +
                          ": expected \"id=text\" with a positive id and at most " +

@@ -21,8 +21,10 @@ public:
     static const LanguagePack& builtin();
 
     // Parses pack text; malformed lines are reported in `error` and the parse fails.
-    static std::optional<LanguagePack> parse(std::string_view content, std::string* error = nullptr);
-    static std::optional<LanguagePack> loadFile(const std::string& path, std::string* error = nullptr);
+    static std::optional<LanguagePack> parse(std::string_view content,
+                                             std::string* error = nullptr);
+    static std::optional<LanguagePack> loadFile(const std::string& path,
+                                                std::string* error = nullptr);
 
     // The pack `language` from `folder`, or the built-in texts when that file is missing
     // or unreadable.

@@ -80,9 +80,9 @@ struct OptionSpec {
     bool inFile;
     double defaultValue;  // choice index, flag 0/1 or number
     std::string_view defaultText;
-    int itemCount = 0;  // choices
+    int itemCount = 0;                               // choices
     double minimum = 0, maximum = 0, increment = 0;  // numbers
-    std::size_t maxLength = 0;  // texts
+    std::size_t maxLength = 0;                       // texts
     TextCharset charset = TextCharset::Dtmf;
 };
 

@@ -11,7 +11,7 @@ namespace hm3300::model::ToneList {
 inline constexpr int kSize = 266;
 inline constexpr int kCtcssCount = 51;
 inline constexpr int kDcsCount = 107;
-inline constexpr int kFirstDcsNormal = 1 + kCtcssCount;            // 52
+inline constexpr int kFirstDcsNormal = 1 + kCtcssCount;                // 52
 inline constexpr int kFirstDcsInverted = kFirstDcsNormal + kDcsCount;  // 159
 
 // "63.0" ... "254.1"

@@ -24,14 +24,22 @@ constexpr std::array<std::string_view, 3> kScrambler{"扰频", "scrambler", "擾
 
 const std::string& ValueTexts::text(ValueKind kind) const {
     switch (kind) {
-        case ValueKind::Off: return OffText;
-        case ValueKind::On: return OnText;
-        case ValueKind::High: return HighText;
-        case ValueKind::Low: return LowText;
-        case ValueKind::Wide: return WideText;
-        case ValueKind::Narrow: return NarrowText;
-        case ValueKind::Compander: return CompanderText;
-        case ValueKind::Scrambler: return ScramblerText;
+        case ValueKind::Off:
+            return OffText;
+        case ValueKind::On:
+            return OnText;
+        case ValueKind::High:
+            return HighText;
+        case ValueKind::Low:
+            return LowText;
+        case ValueKind::Wide:
+            return WideText;
+        case ValueKind::Narrow:
+            return NarrowText;
+        case ValueKind::Compander:
+            return CompanderText;
+        case ValueKind::Scrambler:
+            return ScramblerText;
     }
     return OffText;
 }
@@ -46,14 +54,22 @@ ValueTexts ValueTexts::fromPack(const LanguagePack& pack) {
 
 std::span<const std::string_view> recognisedTexts(ValueKind kind) {
     switch (kind) {
-        case ValueKind::Off: return kOff;
-        case ValueKind::On: return kOn;
-        case ValueKind::High: return kHigh;
-        case ValueKind::Low: return kLow;
-        case ValueKind::Wide: return kWide;
-        case ValueKind::Narrow: return kNarrow;
-        case ValueKind::Compander: return kCompander;
-        case ValueKind::Scrambler: return kScrambler;
+        case ValueKind::Off:
+            return kOff;
+        case ValueKind::On:
+            return kOn;
+        case ValueKind::High:
+            return kHigh;
+        case ValueKind::Low:
+            return kLow;
+        case ValueKind::Wide:
+            return kWide;
+        case ValueKind::Narrow:
+            return kNarrow;
+        case ValueKind::Compander:
+            return kCompander;
+        case ValueKind::Scrambler:
+            return kScrambler;
     }
     return {};
 }

@@ -12,10 +12,10 @@ TEST(ToneList, IndexAndTextAgreeBothWays) {
         int index;
         const char* text;
     };
-    for (const Case& c : {Case{0, "禁用"}, Case{1, "63.0"}, Case{2, "67.0"}, Case{14, "100.0"},
-                          Case{51, "254.1"}, Case{52, "D017N"}, Case{53, "D023N"},
-                          Case{158, "D754N"}, Case{159, "D017I"}, Case{160, "D023I"},
-                          Case{265, "D754I"}}) {
+    for (const Case& c :
+         {Case{0, "禁用"}, Case{1, "63.0"}, Case{2, "67.0"}, Case{14, "100.0"}, Case{51, "254.1"},
+          Case{52, "D017N"}, Case{53, "D023N"}, Case{158, "D754N"}, Case{159, "D017I"},
+          Case{160, "D023I"}, Case{265, "D754I"}}) {
         EXPECT_EQ(ToneList::text(c.index, kOff), c.text) << c.index;
         EXPECT_EQ(ToneList::indexOf(c.text, kOff), c.index) << c.text;
     }
