@@ -21,7 +21,7 @@ std::string numberText(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string optionValue(const Session& session, const model::OptionSpec& definition) {
+std::string optionValue(const Session& session, const model::OptionDefinition& definition) {
     const auto& settings = session.codeplug.settings;
     switch (definition.kind) {
         case OptionKind::Choice: {
@@ -52,7 +52,7 @@ void printBands(const Session& session) {
 void printOptions(const Session& session) {
     std::cout << "\nRadio settings\n";
     TextTable table;
-    for (const model::OptionSpec& definition : model::allOptions()) {
+    for (const model::OptionDefinition& definition : model::allOptions()) {
         if (definition.inFile) {
             table.addRow({std::string(definition.key), optionValue(session, definition)});
         }

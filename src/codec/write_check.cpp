@@ -16,7 +16,7 @@ using model::Channel;
 using model::ChannelField;
 using model::Option;
 using model::OptionKind;
-using model::OptionSpec;
+using model::OptionDefinition;
 
 std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
@@ -121,7 +121,7 @@ void checkChannel(int number, const Channel& channel, const model::ValueTexts& t
     }
 }
 
-void checkDtmfText(const OptionSpec& definition, const std::string& text, ProblemList& out) {
+void checkDtmfText(const OptionDefinition& definition, const std::string& text, ProblemList& out) {
     if (!std::all_of(text.begin(), text.end(), isDtmfDigit)) {
         out.add(0, definition.key,
                 quoted(text) + " has characters that are no DTMF digits; use 0-9, A-D, * and #");
@@ -139,13 +139,13 @@ void checkPassword(const model::RadioSettings& settings, ProblemList& out) {
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     if (settings.flag(Option::ChangePassword) && password.size() == 6 &&
         !std::all_of(password.begin(), password.end(), isDigit)) {
-        out.add(0, optionSpec(Option::Password).key,
+        out.add(0, optionDefinition(Option::Password).key,
                 quoted(password) + " is not six decimal digits");
     }
 }
 
 void checkSettings(const model::RadioSettings& settings, ProblemList& out) {
-    for (const OptionSpec& definition : model::allOptions()) {
+    for (const OptionDefinition& definition : model::allOptions()) {
         switch (definition.kind) {
             case OptionKind::Choice: {
                 const int index = settings.choice(definition.option);

@@ -13,7 +13,7 @@ std::vector<LayoutLine> buildLayout() {
     for (model::BandListId band : model::kBandListIds) {
         lines.push_back({Kind::Band, band});
     }
-    for (const model::OptionSpec& definition : model::allOptions()) {
+    for (const model::OptionDefinition& definition : model::allOptions()) {
         if (!definition.inFile) {
             continue;
         }
@@ -36,7 +36,7 @@ std::string_view LayoutLine::key() const {
         case Kind::Band:
             return model::bandListName(band);
         case Kind::Option:
-            return model::optionSpec(option).key;
+            return model::optionDefinition(option).key;
         default:
             return {};
     }

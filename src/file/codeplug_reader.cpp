@@ -131,7 +131,7 @@ std::optional<ReadError> readSetting(std::size_t lineNumber, const LayoutLine& l
         return std::nullopt;
     }
     model::RadioSettings& settings = codeplug.settings;
-    switch (model::optionSpec(layout.option).kind) {
+    switch (model::optionDefinition(layout.option).kind) {
         case OptionKind::Choice: {
             // The index runs up to the next blank; the item text after it is for people.
             // No selection is written as -1.

@@ -27,7 +27,7 @@ std::string shortestDecimal(double value) {
 
 std::string optionValue(Option option, const model::RadioSettings& settings,
                         const model::LanguagePack& pack) {
-    switch (model::optionSpec(option).kind) {
+    switch (model::optionDefinition(option).kind) {
         case OptionKind::Choice: {
             // The item text is for the human reader; the reader takes only the index.
             const int index = settings.choice(option);

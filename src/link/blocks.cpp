@@ -110,10 +110,10 @@ void decodeOptionBlock(std::string_view data, model::RadioSettings& s) {
     s.setFlag(Option::Exp_Freq, !bit(switches, 3));
 
     const int voxLevel = nibble(block, 23);
-    const int voxLevels = model::optionSpec(Option::VoxSQL).itemCount;
+    const int voxLevels = model::optionDefinition(Option::VoxSQL).itemCount;
     s.setChoice(Option::VoxSQL, voxLevel > voxLevels ? 2 : voxLevel - 1);
     const int voxDelay = nibble(block, 25);
-    const int voxDelays = model::optionSpec(Option::VoxDelay).itemCount;
+    const int voxDelays = model::optionDefinition(Option::VoxDelay).itemCount;
     s.setChoice(Option::VoxDelay, voxDelay > voxDelays ? 2 : voxDelay);
 
     const int decode = nibble(block, 26);

@@ -6,26 +6,26 @@ namespace hm3300::model {
 
 namespace {
 
-constexpr OptionSpec choice(Option option, std::string_view key, int items, int index) {
+constexpr OptionDefinition choice(Option option, std::string_view key, int items, int index) {
     return {option, key, OptionKind::Choice, true, static_cast<double>(index), {}, items};
 }
-constexpr OptionSpec flag(Option option, std::string_view key, bool on) {
+constexpr OptionDefinition flag(Option option, std::string_view key, bool on) {
     return {option, key, OptionKind::Flag, true, on ? 1.0 : 0.0, {}};
 }
-constexpr OptionSpec number(Option option, std::string_view key, double minimum, double maximum,
+constexpr OptionDefinition number(Option option, std::string_view key, double minimum, double maximum,
                             double increment, double value) {
     return {option, key, OptionKind::Number, true, value, {}, 0, minimum, maximum, increment};
 }
-constexpr OptionSpec dtmf(Option option, std::string_view key, std::size_t maxLength,
+constexpr OptionDefinition dtmf(Option option, std::string_view key, std::size_t maxLength,
                           std::string_view text) {
     return {option, key, OptionKind::Text, true, 0, text, 0, 0, 0, 0, maxLength, TextCharset::Dtmf};
 }
-constexpr OptionSpec outsideFile(OptionSpec definition) {
+constexpr OptionDefinition outsideFile(OptionDefinition definition) {
     definition.inFile = false;
     return definition;
 }
 
-constexpr std::array<OptionSpec, kOptionCount> kOptions{
+constexpr std::array<OptionDefinition, kOptionCount> kOptions{
     choice(Option::APO, "APO", 16, 0),
     choice(Option::scankind, "scankind", 2, 1),
     choice(Option::step, "step", 5, 4),
@@ -97,11 +97,11 @@ constexpr std::size_t slot(Option option) {
 
 }  // namespace
 
-std::span<const OptionSpec> allOptions() {
+std::span<const OptionDefinition> allOptions() {
     return kOptions;
 }
 
-const OptionSpec& optionSpec(Option option) {
+const OptionDefinition& optionDefinition(Option option) {
     return kOptions[slot(option)];
 }
 
@@ -111,49 +111,49 @@ Option callOption(int entry) {
 }
 
 RadioSettings::RadioSettings() {
-    for (const OptionSpec& definition : kOptions) {
+    for (const OptionDefinition& definition : kOptions) {
         values_[slot(definition.option)] = definition.defaultValue;
         texts_[slot(definition.option)] = definition.defaultText;
     }
 }
 
 int RadioSettings::choice(Option option) const {
-    assert(optionSpec(option).kind == OptionKind::Choice);
+    assert(optionDefinition(option).kind == OptionKind::Choice);
     return static_cast<int>(values_[slot(option)]);
 }
 
 void RadioSettings::setChoice(Option option, int index) {
-    assert(optionSpec(option).kind == OptionKind::Choice);
+    assert(optionDefinition(option).kind == OptionKind::Choice);
     values_[slot(option)] = index;
 }
 
 bool RadioSettings::flag(Option option) const {
-    assert(optionSpec(option).kind == OptionKind::Flag);
+    assert(optionDefinition(option).kind == OptionKind::Flag);
     return values_[slot(option)] != 0;
 }
 
 void RadioSettings::setFlag(Option option, bool on) {
-    assert(optionSpec(option).kind == OptionKind::Flag);
+    assert(optionDefinition(option).kind == OptionKind::Flag);
     values_[slot(option)] = on ? 1 : 0;
 }
 
 double RadioSettings::number(Option option) const {
-    assert(optionSpec(option).kind == OptionKind::Number);
+    assert(optionDefinition(option).kind == OptionKind::Number);
     return values_[slot(option)];
 }
 
 void RadioSettings::setNumber(Option option, double value) {
-    assert(optionSpec(option).kind == OptionKind::Number);
+    assert(optionDefinition(option).kind == OptionKind::Number);
     values_[slot(option)] = value;
 }
 
 const std::string& RadioSettings::text(Option option) const {
-    assert(optionSpec(option).kind == OptionKind::Text);
+    assert(optionDefinition(option).kind == OptionKind::Text);
     return texts_[slot(option)];
 }
 
 void RadioSettings::setText(Option option, std::string text) {
-    assert(optionSpec(option).kind == OptionKind::Text);
+    assert(optionDefinition(option).kind == OptionKind::Text);
     texts_[slot(option)] = std::move(text);
 }
 

@@ -73,11 +73,13 @@ enum class OptionKind { Choice, Flag, Number, Text };
 // Characters a text option admits: DTMF digits "0-9 A-D * #", or decimal digits only.
 enum class TextCharset { Dtmf, Digits };
 
-struct OptionSpec {
+// One option's key, kind, default and limits: the single table the file, the write check,
+// the encoders and the option pages all take them from.
+struct OptionDefinition {
     Option option;
     std::string_view key;  // the codeplug file key, e.g. "Key Lock"
     OptionKind kind;
-    bool inFile;
+    bool inFile;          // false for the options a codeplug file does not carry
     double defaultValue;  // choice index, flag 0/1 or number
     std::string_view defaultText;
     int itemCount = 0;                               // choices
@@ -86,8 +88,13 @@ struct OptionSpec {
     TextCharset charset = TextCharset::Dtmf;
 };
 
-std::span<const OptionSpec> allOptions();
-const OptionSpec& optionSpec(Option option);
+std::span<const OptionDefinition> allOptions();
+const OptionDefinition& optionDefinition(Option option);
+// The former names, until the window and the editor use the ones above.
+using OptionSpec = OptionDefinition;
+inline const OptionDefinition& optionSpec(Option option) {
+    return optionDefinition(option);
+}
 // `Call0` + i
 Option callOption(int entry);
 

@@ -11,7 +11,7 @@ namespace {
 // A reply later than this is no longer a test of patience but a radio that never answers.
 constexpr int kMaxLatencyMs = 60000;
 
-struct OptionSpec {
+struct OptionDefinition {
     std::string_view name;
     std::string_view valueName;  // empty for a switch
     std::string_view help;
@@ -40,8 +40,8 @@ bool addAddressCount(AddressCounts& counts, std::string_view value) {
     return parsed.has_value();
 }
 
-const std::vector<OptionSpec>& optionSpecs() {
-    static const std::vector<OptionSpec> specs = {
+const std::vector<OptionDefinition>& optionDefinitions() {
+    static const std::vector<OptionDefinition> definitions = {
         {"--link", "PATH",
          "make PATH a symbolic link to the terminal device (an existing symbolic link is "
          "replaced, any other file is refused); required",
@@ -93,7 +93,7 @@ const std::vector<OptionSpec>& optionSpecs() {
         {"--pace", "", "send at the speed of a 9600-baud line, 1.04 ms a byte",
          [](Options& o, std::string_view) { return setFlag(o.pace); }},
     };
-    return specs;
+    return definitions;
 }
 
 // `words` as lines of at most kHelpWidth columns, every line but the first indented.
@@ -118,8 +118,8 @@ std::string wrapped(std::string_view words, std::size_t indent) {
     return text;
 }
 
-const OptionSpec* findSpec(std::string_view name) {
-    for (const auto& definition : optionSpecs()) {
+const OptionDefinition* findDefinition(std::string_view name) {
+    for (const auto& definition : optionDefinitions()) {
         if (definition.name == name) {
             return &definition;
         }
@@ -142,7 +142,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         }
         const auto equals = argument.find('=');
         const auto name = argument.substr(0, equals);
-        const OptionSpec* definition = findSpec(name);
+        const OptionDefinition* definition = findDefinition(name);
         if (!definition) {
             return refuse("unknown argument " + std::string(argument));
         }
@@ -177,7 +177,7 @@ std::string helpText() {
         "A virtual HM-3300D radio: answers the programming protocol on a pseudo-terminal.\n"
         "PATH becomes a symbolic link to the terminal device; open it as the serial port.\n"
         "Runs until SIGINT or SIGTERM, then removes the link and saves the image.\n\n";
-    for (const auto& definition : optionSpecs()) {
+    for (const auto& definition : optionDefinitions()) {
         std::string left = "  " + std::string(definition.name);
         if (!definition.valueName.empty()) {
             left += " " + std::string(definition.valueName);

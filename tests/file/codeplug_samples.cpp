@@ -23,7 +23,7 @@ model::LanguagePack shippedPack(model::Language language) {
 model::Codeplug sampleCodeplug(const model::ValueTexts& texts) {
     model::Codeplug codeplug;
     auto& settings = codeplug.settings;
-    for (const model::OptionSpec& definition : model::allOptions()) {
+    for (const model::OptionDefinition& definition : model::allOptions()) {
         switch (definition.kind) {
             case model::OptionKind::Choice:
                 settings.setChoice(

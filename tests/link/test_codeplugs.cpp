@@ -120,7 +120,7 @@ namespace hm3300::link::testing {
 
 namespace {
 
-std::string optionValue(const model::RadioSettings& settings, const model::OptionSpec& definition) {
+std::string optionValue(const model::RadioSettings& settings, const model::OptionDefinition& definition) {
     switch (definition.kind) {
         case model::OptionKind::Choice:
             return std::to_string(settings.choice(definition.option));
@@ -146,7 +146,7 @@ std::string bandListText(const model::BandList& list) {
 
 std::string differences(const model::RadioSettings& actual, const model::RadioSettings& expected) {
     std::string lines;
-    for (const model::OptionSpec& definition : model::allOptions()) {
+    for (const model::OptionDefinition& definition : model::allOptions()) {
         const std::string a = optionValue(actual, definition);
         const std::string e = optionValue(expected, definition);
         if (a != e) {

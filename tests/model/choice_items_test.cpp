@@ -11,7 +11,7 @@ LanguagePack englishPack() {
 }
 
 TEST(ChoiceItems, EveryChoiceHasAsManyItemsAsItsDomain) {
-    for (const OptionSpec& definition : allOptions()) {
+    for (const OptionDefinition& definition : allOptions()) {
         if (definition.kind == OptionKind::Choice) {
             EXPECT_EQ(
                 static_cast<int>(choiceItems(definition.option, LanguagePack::builtin()).size()),

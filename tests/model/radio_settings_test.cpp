@@ -47,16 +47,16 @@ TEST(RadioSettings, ResetRestoresEverythingButTheSpareKey) {
 }
 
 TEST(RadioSettings, FileKeysAndKindsFollowTheFileOrder) {
-    EXPECT_EQ(optionSpec(Option::StarHashDelay).key, "*&#Delay");
-    EXPECT_EQ(optionSpec(Option::MR_freq_MR_CH).key, "MR freq./MR CH");
-    EXPECT_EQ(optionSpec(Option::Stun_Code).maxLength, 8u);
+    EXPECT_EQ(optionDefinition(Option::StarHashDelay).key, "*&#Delay");
+    EXPECT_EQ(optionDefinition(Option::MR_freq_MR_CH).key, "MR freq./MR CH");
+    EXPECT_EQ(optionDefinition(Option::Stun_Code).maxLength, 8u);
     EXPECT_EQ(callOption(9), Option::Call9);
     int inFile = 0;
-    for (const OptionSpec& definition : allOptions()) {
+    for (const OptionDefinition& definition : allOptions()) {
         inFile += definition.inFile ? 1 : 0;
     }
     EXPECT_EQ(inFile, 49);  // lines 8-25 and 27-57
-    EXPECT_FALSE(optionSpec(Option::Password).inFile);
+    EXPECT_FALSE(optionDefinition(Option::Password).inFile);
 }
 
 }  // namespace
