@@ -8,6 +8,17 @@
 
 namespace hm3300::cli {
 
+namespace {
+
+// The folder holding this executable, where the language packs lie.
+std::string programFolder() {
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : executable.parent_path().string();
+}
+
+}  // namespace
+
 std::optional<Session> Session::start(const Arguments& arguments, std::string& error) {
     Session session;
     if (const auto name = arguments.value("--lang")) {
@@ -29,12 +40,6 @@ bool Session::open(const std::string& path) {
         return false;
     }
     return true;
-}
-
-std::string programFolder() {
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : executable.parent_path().string();
 }
 
 }  // namespace hm3300::cli

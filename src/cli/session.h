@@ -28,7 +28,4 @@ struct Session {
     bool open(const std::string& path);
 };
 
-// The folder holding this executable, where the language packs lie.
-std::string programFolder();
-
 }  // namespace hm3300::cli

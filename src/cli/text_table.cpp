@@ -1,6 +1,7 @@
 #include "cli/text_table.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace hm3300::cli {
 
@@ -27,8 +28,7 @@ bool isWide(char32_t code) {
            (code >= 0xFFE0 && code <= 0xFFE6);
 }
 
-}  // namespace
-
+// Terminal cells `text` occupies: two for East Asian wide characters, one otherwise.
 std::size_t displayWidth(std::string_view text) {
     std::size_t width = 0;
     for (std::size_t i = 0; i < text.size();) {
@@ -36,6 +36,8 @@ std::size_t displayWidth(std::string_view text) {
     }
     return width;
 }
+
+}  // namespace
 
 void TextTable::addRow(std::vector<std::string> cells) {
     rows_.push_back(std::move(cells));

@@ -3,13 +3,9 @@
 
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace hm3300::cli {
-
-// Terminal cells `text` occupies: two for East Asian wide characters, one otherwise.
-std::size_t displayWidth(std::string_view text);
 
 class TextTable {
 public:

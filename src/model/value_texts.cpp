@@ -20,6 +20,29 @@ constexpr std::array<std::string_view, 3> kNarrow{"窄带", "Narrow", "窄帶"};
 constexpr std::array<std::string_view, 3> kCompander{"压扩", "Comp", "壓擴"};
 constexpr std::array<std::string_view, 3> kScrambler{"扰频", "scrambler", "擾頻"};
 
+// Simplified Chinese, English and traditional Chinese words for a value, in that order.
+std::span<const std::string_view> recognisedTexts(ValueKind kind) {
+    switch (kind) {
+        case ValueKind::Off:
+            return kOff;
+        case ValueKind::On:
+            return kOn;
+        case ValueKind::High:
+            return kHigh;
+        case ValueKind::Low:
+            return kLow;
+        case ValueKind::Wide:
+            return kWide;
+        case ValueKind::Narrow:
+            return kNarrow;
+        case ValueKind::Compander:
+            return kCompander;
+        case ValueKind::Scrambler:
+            return kScrambler;
+    }
+    return {};
+}
+
 }  // namespace
 
 const std::string& ValueTexts::text(ValueKind kind) const {
@@ -50,28 +73,6 @@ ValueTexts ValueTexts::fromPack(const LanguagePack& pack) {
         pack.text(TextId::Low),       pack.text(TextId::Wide),      pack.text(TextId::Narrow),
         pack.text(TextId::Compander), pack.text(TextId::Scrambler),
     };
-}
-
-std::span<const std::string_view> recognisedTexts(ValueKind kind) {
-    switch (kind) {
-        case ValueKind::Off:
-            return kOff;
-        case ValueKind::On:
-            return kOn;
-        case ValueKind::High:
-            return kHigh;
-        case ValueKind::Low:
-            return kLow;
-        case ValueKind::Wide:
-            return kWide;
-        case ValueKind::Narrow:
-            return kNarrow;
-        case ValueKind::Compander:
-            return kCompander;
-        case ValueKind::Scrambler:
-            return kScrambler;
-    }
-    return {};
 }
 
 const ValueKind* recognise(std::string_view text, std::span<const ValueKind> candidates) {

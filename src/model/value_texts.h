@@ -29,9 +29,6 @@ struct ValueTexts {
     bool operator==(const ValueTexts&) const = default;
 };
 
-// Simplified Chinese, English and traditional Chinese words for a value, in that order.
-std::span<const std::string_view> recognisedTexts(ValueKind kind);
-
 // The value a text stands for in any language, if it is one of the recognised ones
 // among `candidates`.
 const ValueKind* recognise(std::string_view text, std::span<const ValueKind> candidates);

@@ -1,7 +1,5 @@
 #include "vradio/radio_protocol.h"
 
-#include <algorithm>
-
 #include "codec/hex_text.h"
 #include "link/frame.h"
 #include "link/memory_map.h"
