@@ -4,33 +4,17 @@
 #include "cli/command.h"
 #include "cli/exit_status.h"
 #include "cli/session.h"
-#include "codec/write_check.h"
 
 namespace hm3300::cli {
 
 namespace {
 
-int check(const Arguments& arguments) {
-    if (arguments.positional().size() != 1) {
-        return usageError(checkCommand(), "expected one codeplug file");
-    }
-    std::string error;
-    auto session = Session::start(arguments, error);
-    if (!session) {
-        return usageError(checkCommand(), error);
-    }
+int check(const Arguments& arguments, Session& session) {
     const std::string& path = arguments.positional().front();
-    if (!session->open(path)) {
+    if (!session.open(path)) {
         return ExitStatus::FileError;
     }
-    const auto problems = codec::checkWritable(session->codeplug, session->texts);
-    for (const auto& problem : problems) {
-        std::cout << problem.toString() << "\n";
-    }
-    if (!problems.empty()) {
-        std::cerr << path << ": " << problems.size()
-                  << (problems.size() == 1 ? " problem" : " problems")
-                  << "; the codeplug cannot be written to a radio as it is\n";
+    if (!session.listWriteProblems(path, "the codeplug cannot be written to a radio as it is")) {
         return ExitStatus::NotWritable;
     }
     std::cerr << path << ": can be written to a radio\n";
@@ -53,6 +37,8 @@ const Command& checkCommand() {
         "Exit status: 0 writable, 4 not writable, 3 the file cannot be read, 2 usage.\n",
         {"--lang"},
         {},
+        1,
+        "one codeplug file",
         check,
     };
     return command;

@@ -1,6 +1,8 @@
 #pragma once
-// A subcommand of hm3300d-cli: its name, its help text, the options it takes and what it does.
+// A subcommand of hm3300d-cli: its name, its help text, the options and file names it takes
+// and what it does. The dispatcher checks the words and starts the session before `run`.
 
+#include <cstddef>
 #include <set>
 #include <string>
 #include <string_view>
@@ -8,6 +10,7 @@
 namespace hm3300::cli {
 
 class Arguments;
+struct Session;
 
 struct Command {
     std::string_view name;
@@ -15,7 +18,12 @@ struct Command {
     std::string_view help;     // the full --help text
     std::set<std::string> valuedOptions;
     std::set<std::string> switches;
-    int (*run)(const Arguments& arguments);
+    // How many file names follow the command, and how a usage error names them ("one
+    // codeplug file"); a command that takes none refuses any other word.
+    std::size_t fileCount;
+    std::string_view fileNames;
+    // Runs with the words checked against the declaration and the session of --lang.
+    int (*run)(const Arguments& arguments, Session& session);
 };
 
 const Command& checkCommand();

@@ -1,31 +1,16 @@
-#include <iostream>
-
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/exit_status.h"
 #include "cli/session.h"
-#include "file/codeplug_file.h"
 
 namespace hm3300::cli {
 
 namespace {
 
-int convert(const Arguments& arguments) {
-    if (arguments.positional().size() != 2) {
-        return usageError(convertCommand(), "expected an input and an output file");
-    }
-    std::string error;
-    auto session = Session::start(arguments, error);
-    if (!session) {
-        return usageError(convertCommand(), error);
-    }
+int convert(const Arguments& arguments, Session& session) {
     const std::string& input = arguments.positional()[0];
     const std::string& output = arguments.positional()[1];
-    if (!session->open(input)) {
-        return ExitStatus::FileError;
-    }
-    if (const auto saveError = file::saveCodeplug(output, session->codeplug, session->pack)) {
-        std::cerr << "hm3300d-cli: " << *saveError << "\n";
+    if (!session.open(input) || !session.save(output)) {
         return ExitStatus::FileError;
     }
     return ExitStatus::Success;
@@ -47,6 +32,8 @@ const Command& convertCommand() {
         "Exit status: 0 done, 3 a file cannot be read or written, 2 usage.\n",
         {"--lang"},
         {},
+        2,
+        "an input and an output file",
         convert,
     };
     return command;

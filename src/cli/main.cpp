@@ -3,12 +3,16 @@
 #include <QCoreApplication>
 #include <array>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/exit_status.h"
+#include "cli/session.h"
 
 namespace hm3300::cli {
 
@@ -28,6 +32,48 @@ void printOverview(std::ostream& out) {
     }
 }
 
+std::optional<std::string> fileNamesError(const Command& command, const Arguments& arguments) {
+    const std::vector<std::string>& words = arguments.positional();
+    if (words.size() == command.fileCount) {
+        return std::nullopt;
+    }
+    if (command.fileCount == 0) {
+        return "unexpected argument " + words.front();
+    }
+    return "expected " + std::string(command.fileNames);
+}
+
+const Command* findCommand(std::string_view name) {
+    for (const Command* command : commands()) {
+        if (command->name == name) {
+            return command;
+        }
+    }
+    return nullptr;
+}
+
+// Checks the words against what the command declares and starts the session of --lang, so
+// that a command runs only on a command line it can take.
+int runCommand(const Command& command, std::vector<std::string> words) {
+    const Arguments arguments(std::move(words), command.valuedOptions, command.switches);
+    if (arguments.helpRequested()) {
+        std::cout << command.help;
+        return ExitStatus::Success;
+    }
+    if (!arguments.error().empty()) {
+        return usageError(command, arguments.error());
+    }
+    if (const auto error = fileNamesError(command, arguments)) {
+        return usageError(command, *error);
+    }
+    std::string error;
+    auto session = Session::start(arguments, error);
+    if (!session) {
+        return usageError(command, error);
+    }
+    return command.run(arguments, *session);
+}
+
 int run(const std::vector<std::string>& words) {
     if (words.empty()) {
         printOverview(std::cerr);
@@ -37,20 +83,8 @@ int run(const std::vector<std::string>& words) {
         printOverview(std::cout);
         return ExitStatus::Success;
     }
-    for (const Command* command : commands()) {
-        if (command->name != words.front()) {
-            continue;
-        }
-        const Arguments arguments({words.begin() + 1, words.end()}, command->valuedOptions,
-                                  command->switches);
-        if (arguments.helpRequested()) {
-            std::cout << command->help;
-            return ExitStatus::Success;
-        }
-        if (!arguments.error().empty()) {
-            return usageError(*command, arguments.error());
-        }
-        return command->run(arguments);
+    if (const Command* command = findCommand(words.front())) {
+        return runCommand(*command, {words.begin() + 1, words.end()});
     }
     std::cerr << "hm3300d-cli: unknown command \"" << words.front() << "\"\n\n";
     printOverview(std::cerr);

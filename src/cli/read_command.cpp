@@ -6,7 +6,6 @@
 #include "cli/exit_status.h"
 #include "cli/radio_run.h"
 #include "cli/session.h"
-#include "file/codeplug_file.h"
 
 namespace hm3300::cli {
 
@@ -28,19 +27,12 @@ int countChannels(const model::Codeplug& codeplug) {
     return count;
 }
 
-int read(const Arguments& arguments) {
-    if (!arguments.positional().empty()) {
-        return usageError(readCommand(), "unexpected argument " + arguments.positional().front());
-    }
+int read(const Arguments& arguments, Session& session) {
     const auto output = arguments.value("-o");
     if (!output || output->empty()) {
         return usageError(readCommand(), "-o names no output file");
     }
     std::string error;
-    auto session = Session::start(arguments, error);
-    if (!session) {
-        return usageError(readCommand(), error);
-    }
     const auto port = radioPortOptions(arguments, error);
     if (!port) {
         return usageError(readCommand(), error);
@@ -51,15 +43,14 @@ int read(const Arguments& arguments) {
     }
 
     // A fresh document: the band lists hold exactly the ranges the radio reports.
-    const int status = runOnRadio(*port, link::RunMode::Read, session->codeplug, session->texts);
+    const int status = runOnRadio(*port, link::RunMode::Read, session.codeplug, session.texts);
     if (status != ExitStatus::Success) {
         return status;
     }
-    if (const auto saveError = file::saveCodeplug(*output, session->codeplug, session->pack)) {
-        std::cerr << "hm3300d-cli: " << *saveError << "\n";
+    if (!session.save(*output)) {
         return ExitStatus::FileError;
     }
-    std::cerr << "read " << countChannels(session->codeplug) << " channels from " << port->path
+    std::cerr << "read " << countChannels(session.codeplug) << " channels from " << port->path
               << " into " << *output << "\n";
     return ExitStatus::Success;
 }
@@ -86,6 +77,8 @@ const Command& readCommand() {
         "5 the port cannot be opened.\n",
         {"--port", "--lang", "-o"},
         {"--single-head"},
+        0,
+        {},
         read,
     };
     return command;

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/arguments.h"
+#include "codec/write_check.h"
 #include "file/codeplug_file.h"
 
 namespace hm3300::cli {
@@ -40,6 +41,27 @@ bool Session::open(const std::string& path) {
         return false;
     }
     return true;
+}
+
+bool Session::save(const std::string& path) const {
+    if (const auto error = file::saveCodeplug(path, codeplug, pack)) {
+        std::cerr << "hm3300d-cli: " << *error << "\n";
+        return false;
+    }
+    return true;
+}
+
+bool Session::listWriteProblems(const std::string& path, std::string_view consequence) const {
+    const auto problems = codec::checkWritable(codeplug, texts);
+    if (problems.empty()) {
+        return true;
+    }
+    for (const auto& problem : problems) {
+        std::cout << problem.toString() << "\n";
+    }
+    std::cerr << path << ": " << problems.size()
+              << (problems.size() == 1 ? " problem" : " problems") << "; " << consequence << "\n";
+    return false;
 }
 
 }  // namespace hm3300::cli

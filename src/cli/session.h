@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/codeplug.h"
 #include "model/language_pack.h"
@@ -26,6 +27,14 @@ struct Session {
     // Reads `path` into the codeplug as the window's Open does. Prints the reason and
     // returns false when it cannot.
     bool open(const std::string& path);
+    // Saves the codeplug as the window's Save does. Prints the reason and returns false when
+    // it cannot.
+    bool save(const std::string& path) const;
+
+    // True when the codeplug can be written to a radio. Otherwise lists every problem on
+    // stdout, one a line, then their count on stderr, naming `path` and ending with
+    // `consequence`, and returns false.
+    bool listWriteProblems(const std::string& path, std::string_view consequence) const;
 };
 
 }  // namespace hm3300::cli

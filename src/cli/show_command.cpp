@@ -93,21 +93,13 @@ void printChannels(const Session& session) {
     table.print(std::cout, 2);
 }
 
-int show(const Arguments& arguments) {
-    if (arguments.positional().size() != 1) {
-        return usageError(showCommand(), "expected one codeplug file");
-    }
-    std::string error;
-    auto session = Session::start(arguments, error);
-    if (!session) {
-        return usageError(showCommand(), error);
-    }
-    if (!session->open(arguments.positional().front())) {
+int show(const Arguments& arguments, Session& session) {
+    if (!session.open(arguments.positional().front())) {
         return ExitStatus::FileError;
     }
-    printBands(*session);
-    printOptions(*session);
-    printChannels(*session);
+    printBands(session);
+    printOptions(session);
+    printChannels(session);
     return ExitStatus::Success;
 }
 
@@ -125,6 +117,8 @@ const Command& showCommand() {
         "Exit status: 0 done, 3 the file cannot be read, 2 usage.\n",
         {"--lang"},
         {},
+        1,
+        "one codeplug file",
         show,
     };
     return command;

@@ -6,7 +6,6 @@
 #include "cli/exit_status.h"
 #include "cli/radio_run.h"
 #include "cli/session.h"
-#include "codec/write_check.h"
 
 namespace hm3300::cli {
 
@@ -17,45 +16,31 @@ bool isPassword(const std::string& text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-int write(const Arguments& arguments) {
-    if (arguments.positional().size() != 1) {
-        return usageError(writeCommand(), "expected one codeplug file");
-    }
+int write(const Arguments& arguments, Session& session) {
     const auto password = arguments.value("--password");
     if (password && !isPassword(*password)) {
         return usageError(writeCommand(), "--password takes six digits 0-9");
     }
     std::string error;
-    auto session = Session::start(arguments, error);
-    if (!session) {
-        return usageError(writeCommand(), error);
-    }
     const auto port = radioPortOptions(arguments, error);
     if (!port) {
         return usageError(writeCommand(), error);
     }
     const std::string& input = arguments.positional().front();
-    if (!session->open(input)) {
+    if (!session.open(input)) {
         return ExitStatus::FileError;
     }
     if (password) {
-        session->codeplug.settings.setFlag(model::Option::ChangePassword, true);
-        session->codeplug.settings.setText(model::Option::Password, *password);
+        session.codeplug.settings.setFlag(model::Option::ChangePassword, true);
+        session.codeplug.settings.setText(model::Option::Password, *password);
     }
 
     // Nothing reaches the radio unless every value can be written.
-    const auto problems = codec::checkWritable(session->codeplug, session->texts);
-    if (!problems.empty()) {
-        for (const auto& problem : problems) {
-            std::cout << problem.toString() << "\n";
-        }
-        std::cerr << input << ": " << problems.size()
-                  << (problems.size() == 1 ? " problem" : " problems")
-                  << "; nothing was sent to the radio\n";
+    if (!session.listWriteProblems(input, "nothing was sent to the radio")) {
         return ExitStatus::NotWritable;
     }
 
-    const int status = runOnRadio(*port, link::RunMode::Write, session->codeplug, session->texts);
+    const int status = runOnRadio(*port, link::RunMode::Write, session.codeplug, session.texts);
     if (status == ExitStatus::Success) {
         std::cerr << "wrote " << input << " to the radio on " << port->path << "\n";
     }
@@ -86,6 +71,8 @@ const Command& writeCommand() {
         "cannot be written to a radio (nothing sent), 5 the port cannot be opened.\n",
         {"--port", "--lang", "--password"},
         {"--single-head"},
+        1,
+        "one codeplug file",
         write,
     };
     return command;
