@@ -1,8 +1,5 @@
 #include "codec/channel_slot.h"
 
-#include <charconv>
-#include <optional>
-
 #include "codec/frequency_codec.h"
 #include "codec/name_codec.h"
 #include "codec/tone_codec.h"
@@ -23,20 +20,11 @@ constexpr std::size_t kPowerNibble = 28;
 constexpr std::size_t kVoiceNibble = 29;
 constexpr std::size_t kSwitchNibble = 30;
 
-std::optional<double> frequencyValue(const std::string& text) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // 0 same frequency, 1 transmit above receive, 2 transmit below. A transmit frequency that is
 // no number (refused by the write check) counts as the same.
 unsigned shiftNibble(const Channel& channel) {
-    const auto rx = frequencyValue(channel[ChannelField::RxFreq]);
-    const auto tx = frequencyValue(channel[ChannelField::TxFreq]);
+    const auto rx = frequencyMHz(channel[ChannelField::RxFreq]);
+    const auto tx = frequencyMHz(channel[ChannelField::TxFreq]);
     if (!rx || !tx || *rx == *tx) {
         return 0;
     }
@@ -123,10 +111,7 @@ char writecan(const Channel& channel, const model::ValueTexts& texts) {
 }
 
 void DecodeChannelSlot(Channel& channel, std::string_view slot, const model::ValueTexts& texts) {
-    const std::string voiceMode = channel[ChannelField::VoiceMode];
-    channel.clear();
-    channel[ChannelField::VoiceMode] = voiceMode;
-
+    channel.clearAllButVoiceMode();
     const HexText h = normalizedField(slot, kSlotLength);
     if (h.starts_with("FF")) {
         return;

@@ -1,5 +1,6 @@
 #include "codec/frequency_codec.h"
 
+#include <charconv>
 #include <string>
 
 namespace hm3300::codec {
@@ -43,6 +44,15 @@ bool isRasterFrequency(std::string_view text) {
     // The fraction in 10 Hz units; a whole MHz is on both rasters.
     const int fraction = std::stoi(std::string(text.substr(kPointPosition + 1)));
     return fraction % kFiveKilohertz == 0 || fraction % kSixPointTwoFiveKilohertz == 0;
+}
+
+std::optional<double> frequencyMHz(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 HexText WriteFre(std::string_view text) {

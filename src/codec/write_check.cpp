@@ -15,8 +15,8 @@ namespace {
 using model::Channel;
 using model::ChannelField;
 using model::Option;
-using model::OptionKind;
 using model::OptionDefinition;
+using model::OptionKind;
 
 std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";

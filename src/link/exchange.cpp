@@ -1,6 +1,7 @@
 #include "link/exchange.h"
 
 #include "link/frame.h"
+#include "link/memory_map.h"
 
 namespace hm3300::link {
 
@@ -31,7 +32,8 @@ Reply acceptedOnAck(SerialLink& link, std::string_view text, int ms) {
 
 }  // namespace
 
-Reply readBlock(SerialLink& link, std::string_view request, int byteCount) {
+Reply readBlock(SerialLink& link, std::uint16_t address, int byteCount) {
+    const HexText request = readRequest(address, byteCount);
     for (int badChecksums = 0; badChecksums < kMaxBadChecksumReplies; ++badChecksums) {
         if (!sendUntilNotBusy(link, request, kBlockWaitMs)) {
             return {Verdict::KeptBusy, {}};
@@ -53,8 +55,8 @@ Reply readBlock(SerialLink& link, std::string_view request, int byteCount) {
     return {Verdict::KeptBadChecksum, {}};
 }
 
-Reply writeBlock(SerialLink& link, std::string_view frame) {
-    return acceptedOnAck(link, frame, kBlockWaitMs);
+Reply writeBlock(SerialLink& link, std::uint16_t address, std::string_view data) {
+    return acceptedOnAck(link, writeRequest(address, data), kBlockWaitMs);
 }
 
 Reply waitUntilReady(SerialLink& link) {

@@ -3,6 +3,7 @@
 // Busy replies and replies with a wrong checksum are answered by asking again, at most a
 // bounded number of times, so that a run always ends.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -36,12 +37,12 @@ struct Reply {
     bool accepted() const { return verdict == Verdict::Accepted; }
 };
 
-// Sends `request` until the radio stops answering Busy and the reply's checksum holds; the
-// reply is accepted when it is a data frame carrying at least `byteCount` bytes.
-Reply readBlock(SerialLink& link, std::string_view request, int byteCount);
+// Asks for `byteCount` bytes from `address` until the radio stops answering Busy and the
+// reply's checksum holds; the reply is accepted when it is a data frame carrying them all.
+Reply readBlock(SerialLink& link, std::uint16_t address, int byteCount);
 
-// Sends a write frame until the radio stops answering Busy; accepted on Ack.
-Reply writeBlock(SerialLink& link, std::string_view frame);
+// Writes `data` to `address`, asking again while the radio answers Busy; accepted on Ack.
+Reply writeBlock(SerialLink& link, std::uint16_t address, std::string_view data);
 
 // The ready request, repeated while the radio answers Busy; accepted on Ack.
 Reply waitUntilReady(SerialLink& link);

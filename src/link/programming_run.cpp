@@ -1,8 +1,8 @@
 #include "link/programming_run.h"
 
-#include <charconv>
 #include <optional>
 
+#include "codec/frequency_codec.h"
 #include "codec/write_check.h"
 #include "link/frame.h"
 #include "link/read_procedure.h"
@@ -14,15 +14,6 @@ namespace {
 
 constexpr std::string_view kNoStartChannel = "FF";
 
-std::optional<double> frequencyOf(std::string_view text) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // The first channel whose receive frequency lies in the active band's receive range. A band
 // text without three-digit limits holds no channel.
 std::optional<int> firstChannelInActiveBand(const model::Codeplug& document) {
@@ -32,7 +23,7 @@ std::optional<int> firstChannelInActiveBand(const model::Codeplug& document) {
     }
     for (int channel = 1; channel <= model::ChannelTable::kRows; ++channel) {
         const auto frequency =
-            frequencyOf(document.channels.row(channel)[model::ChannelField::RxFreq]);
+            codec::frequencyMHz(document.channels.row(channel)[model::ChannelField::RxFreq]);
         if (frequency && range->lower <= *frequency && *frequency < range->upper) {
             return channel;
         }

@@ -1,7 +1,5 @@
 #include "link/read_procedure.h"
 
-#include <optional>
-
 #include "codec/channel_slot.h"
 #include "link/blocks.h"
 #include "link/memory_map.h"
@@ -28,18 +26,8 @@ constexpr SettingsBlock kPasswordBlock{"password block", kPasswordBlockAddress,
                                        decodePasswordBlock};
 constexpr SettingsBlock kIdBlock{"ID block", kIdBlockAddress, decodeIdBlock};
 
-// Reads a block that gets no second chance; empty when the run has failed.
-std::optional<HexText> readOnce(RunContext& run, std::string_view step, std::uint16_t address) {
-    Reply reply = readBlock(run.link, readRequest(address, kBlockSize), kBlockSize);
-    if (!reply.accepted()) {
-        run.fail(step, reply.verdict);
-        return std::nullopt;
-    }
-    return std::move(reply.data);
-}
-
 bool readSettingsBlock(RunContext& run, const SettingsBlock& block) {
-    const auto data = readOnce(run, block.step, block.address);
+    const auto data = run.readOnce(block.step, block.address);
     if (data) {
         block.decode(*data, run.document.settings);
     }
@@ -57,19 +45,11 @@ void takeBands(RunContext& run, std::string_view data) {
     }
 }
 
-// The radio does not carry a voice mode for every channel; the row keeps the one it had.
-void emptyRowKeepingVoiceMode(model::Channel& row) {
-    std::string voiceMode = std::move(row[ChannelField::VoiceMode]);
-    row.clear();
-    row[ChannelField::VoiceMode] = std::move(voiceMode);
-}
-
 bool readChannel(RunContext& run, int channel) {
     model::Channel& row = run.document.channels.row(channel);
     const Reply slot = run.withRetries([&] {
-        emptyRowKeepingVoiceMode(row);
-        return readBlock(run.link, readRequest(channelSlotAddress(channel), kBlockSize),
-                         kBlockSize);
+        row.clearAllButVoiceMode();
+        return readBlock(run.link, channelSlotAddress(channel), kBlockSize);
     });
     if (!slot.accepted()) {
         run.fail(channelSlotStep(channel), slot.verdict);
@@ -78,8 +58,7 @@ bool readChannel(RunContext& run, int channel) {
     codec::DecodeChannelSlot(row, slot.data, run.texts);
     run.progressStep();
 
-    const Reply name =
-        readBlock(run.link, readRequest(nameSlotAddress(channel), kNameSlotSize), kNameSlotSize);
+    const Reply name = readBlock(run.link, nameSlotAddress(channel), kNameSlotSize);
     if (!name.accepted()) {
         run.fail(nameSlotStep(channel), name.verdict);
         return false;
@@ -89,9 +68,8 @@ bool readChannel(RunContext& run, int channel) {
 }
 
 bool readCallBlock(RunContext& run, int block) {
-    const Reply reply = run.withRetries([&] {
-        return readBlock(run.link, readRequest(callBlockAddress(block), kBlockSize), kBlockSize);
-    });
+    const Reply reply =
+        run.withRetries([&] { return readBlock(run.link, callBlockAddress(block), kBlockSize); });
     if (!reply.accepted()) {
         run.fail(callBlockStep(block), reply.verdict);
         return false;
@@ -104,7 +82,7 @@ bool readCallBlock(RunContext& run, int block) {
 }  // namespace
 
 void readRadio(RunContext& run) {
-    const auto bands = readOnce(run, "band block", kBandBlockAddress);
+    const auto bands = run.readOnce("band block", kBandBlockAddress);
     if (!bands) {
         return;
     }

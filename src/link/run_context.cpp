@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cassert>
 
+#include "link/memory_map.h"
+
 namespace hm3300::link {
 
 namespace {
@@ -20,6 +22,15 @@ RunContext::RunContext(SerialLink& link, model::Codeplug& document, const model:
       texts(texts),
       gaugeMaximum_(gaugeMaximum),
       progress_(std::move(progress)) {}
+
+std::optional<HexText> RunContext::readOnce(std::string_view step, std::uint16_t address) {
+    Reply reply = readBlock(link, address, kBlockSize);
+    if (!reply.accepted()) {
+        fail(step, reply.verdict);
+        return std::nullopt;
+    }
+    return std::move(reply.data);
+}
 
 void RunContext::progressStep() {
     showGauge(++ProgressCount);

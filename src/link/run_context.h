@@ -2,6 +2,7 @@
 // The state one programming run shares with its read or write procedure: the link, the
 // document, LinkOk, ProgressCount and RetryCount, and the first failure.
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -49,6 +50,10 @@ public:
             }
         }
     }
+
+    // Reads a block that gets no second chance: the run fails at the first refusal, and the
+    // result is empty.
+    std::optional<HexText> readOnce(std::string_view step, std::uint16_t address);
 
     void progressStep();
     void gaugeFull();

@@ -16,12 +16,11 @@ using model::Option;
 constexpr std::string_view kErasedLimit = "FFF";
 
 bool bandCheck(RunContext& run) {
-    const Reply reply = readBlock(run.link, readRequest(kBandBlockAddress, kBlockSize), kBlockSize);
-    if (!reply.accepted()) {
-        run.fail("band block", reply.verdict);
+    const auto data = run.readOnce("band block", kBandBlockAddress);
+    if (!data) {
         return false;
     }
-    if (reply.data.starts_with(kErasedLimit)) {
+    if (data->starts_with(kErasedLimit)) {
         run.fail("band block", "the radio's band block is erased");
         return false;
     }
@@ -31,7 +30,7 @@ bool bandCheck(RunContext& run) {
 // A refused block clears LinkOk but does not stop the caller's loop.
 void writeOnce(RunContext& run, std::string_view step, std::uint16_t address,
                std::string_view data) {
-    const Reply reply = writeBlock(run.link, writeRequest(address, data));
+    const Reply reply = writeBlock(run.link, address, data);
     if (!reply.accepted()) {
         run.fail(step, reply.verdict);
     }
@@ -42,9 +41,9 @@ void writeOnce(RunContext& run, std::string_view step, std::uint16_t address,
 void writeChannels(RunContext& run) {
     for (int channel = 1; channel <= kChannelCount; ++channel) {
         const model::Channel& row = run.document.channels.row(channel);
-        const HexText slot =
-            writeRequest(channelSlotAddress(channel), codec::EncodeChannelSlot(row, run.texts));
-        const Reply reply = run.withRetries([&] { return writeBlock(run.link, slot); });
+        const HexText slot = codec::EncodeChannelSlot(row, run.texts);
+        const Reply reply = run.withRetries(
+            [&] { return writeBlock(run.link, channelSlotAddress(channel), slot); });
         if (!reply.accepted()) {
             run.fail(channelSlotStep(channel), reply.verdict);
             return;

@@ -1,5 +1,7 @@
 #include "model/channel.h"
 
+#include <utility>
+
 namespace hm3300::model {
 
 namespace {
@@ -72,6 +74,12 @@ void Channel::clearVisible() {
     for (int i = 0; i < kVisibleFieldCount; ++i) {
         fields_[i].clear();
     }
+}
+
+void Channel::clearAllButVoiceMode() {
+    std::string voiceMode = std::move((*this)[ChannelField::VoiceMode]);
+    clear();
+    (*this)[ChannelField::VoiceMode] = std::move(voiceMode);
 }
 
 void Channel::fillNewChannelDefaults(const ValueTexts& texts) {

@@ -55,6 +55,9 @@ public:
     void clear();
     // Empties RxFreq to Alias; the hidden attributes stay.
     void clearVisible();
+    // Empties every field but VoiceMode, which the radio does not carry for every channel:
+    // reading such a channel leaves the mode it had.
+    void clearAllButVoiceMode();
 
     // Fills the fields of a channel whose receive frequency was just entered.
     void fillNewChannelDefaults(const ValueTexts& texts);
