@@ -1,6 +1,6 @@
 #include "app/caption_table.h"
 
-#include "model/language_pack.h"
+#include "app/pack_text.h"
 
 namespace hm3300::app {
 
@@ -11,7 +11,7 @@ void CaptionTable::add(int id, const QString& builtin, Setter setText) {
 
 void CaptionTable::apply(const model::LanguagePack& pack) const {
     for (const Place& place : places_) {
-        place.setText(QString::fromStdString(pack.text(place.id)));
+        place.setText(packText(pack, place.id));
     }
 }
 

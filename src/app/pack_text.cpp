@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "model/language_pack.h"
+#include "model/text_ids.h"
 
 namespace hm3300::app {
 
@@ -27,6 +28,15 @@ QString withoutAccelerator(const QString& text) {
         result += bare[i];
     }
     return result;
+}
+
+QString captionText(const model::LanguagePack& pack, int id) {
+    return withoutAccelerator(packText(pack, id));
+}
+
+QString warningCaption(const model::LanguagePack& pack) {
+    const QString caption = captionText(pack, model::TextId::WarnTitle);
+    return caption.isEmpty() ? QStringLiteral("警告") : caption;
 }
 
 }  // namespace hm3300::app

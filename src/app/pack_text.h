@@ -16,4 +16,12 @@ QString packText(const model::LanguagePack& pack, int id);
 // "&About" -> "About", "A&&B" -> "A&B".
 QString withoutAccelerator(const QString& text);
 
+// The text `id` of `pack` as a window or page caption: pack texts are menu texts, so the
+// accelerator goes.
+QString captionText(const model::LanguagePack& pack, int id);
+
+// The caption of every warning: WarnTitle of `pack`, or "警告" while no pack with it is
+// loaded.
+QString warningCaption(const model::LanguagePack& pack);
+
 }  // namespace hm3300::app

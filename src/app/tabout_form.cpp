@@ -39,7 +39,7 @@ TaboutForm::TaboutForm(QWidget* parent)
 }
 
 void TaboutForm::applyLanguage(const model::LanguagePack& pack) {
-    setWindowTitle(withoutAccelerator(packText(pack, 1)) + QStringLiteral("..."));
+    setWindowTitle(captionText(pack, 1) + QStringLiteral("..."));
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         lines_[i]->setText(packText(pack, 3 + static_cast<int>(i)));
     }

@@ -43,7 +43,7 @@ void Tform1::FileNewClick() {
     dtmfPage_->hideCallEditor();
     hideToneDropDown();
     const model::LanguagePack& pack = document_.pack();
-    message_->showMessage(packText(pack, model::TextId::ConfirmTitle),
+    message_->showMessage(captionText(pack, model::TextId::ConfirmTitle),
                           packText(pack, model::TextId::ConfirmText), editor::kNewCodeplug);
 }
 
@@ -78,11 +78,7 @@ void Tform1::FileSaveClick() {
 }
 
 void Tform1::showWarning(const QString& message) {
-    QString caption = withoutAccelerator(packText(document_.pack(), model::TextId::WarnTitle));
-    if (caption.isEmpty()) {
-        caption = QStringLiteral("警告");
-    }
-    QMessageBox::warning(this, caption, message);
+    QMessageBox::warning(this, warningCaption(document_.pack()), message);
 }
 
 }  // namespace hm3300::app

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QTabWidget>
 #include <iostream>
 
@@ -45,12 +44,11 @@ bool Tform1::LoadLanguagePack(const QString& name) {
 // words are known.
 void Tform1::applyLanguage(model::Language language, const model::LanguagePack& pack) {
     menu_.applyLanguage(pack);
-    const auto caption = [&pack](int id) { return withoutAccelerator(packText(pack, id)); };
-    pages_->setTabText(kChannelEditPage, caption(19));
-    pages_->setTabText(kFunctionPage, caption(20));
-    pages_->setTabText(kChannelPage, caption(99));
-    pages_->setTabText(kSideKeyPage, caption(100));
-    pages_->setTabText(kOtherPage, caption(21));
+    pages_->setTabText(kChannelEditPage, captionText(pack, 19));
+    pages_->setTabText(kFunctionPage, captionText(pack, 20));
+    pages_->setTabText(kChannelPage, captionText(pack, 99));
+    pages_->setTabText(kSideKeyPage, captionText(pack, 100));
+    pages_->setTabText(kOtherPage, captionText(pack, 21));
     setBanner(packText(pack, model::TextId::BannerText));
     about_->applyLanguage(pack);
     message_->applyLanguage(pack);

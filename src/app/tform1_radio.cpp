@@ -10,7 +10,6 @@
 #include "app/tform1.h"
 #include "app/tmessage1.h"
 #include "app/tr_and_w.h"
-#include "editor/confirm_actions.h"
 #include "model/text_ids.h"
 #include "port/port_probe.h"
 
@@ -20,10 +19,7 @@ namespace {
 
 // The port warning, with the reason (missing device, no permission, in use) as its detail.
 void showPortError(Tform1& window, const QString& reason) {
-    const model::LanguagePack& pack = window.document().pack();
-    window.message().showMessage(packText(pack, model::TextId::WarnTitle),
-                                 packText(pack, model::TextId::PortErrorText), editor::kMessageOnly,
-                                 reason);
+    window.message().showWarning(model::TextId::PortErrorText, reason);
 }
 
 // The Read and Write commands from the port probe on: `item` is the command's menu item,

@@ -57,7 +57,7 @@ Tmessage1::Tmessage1(Document& document, QWidget* parent)
 
 void Tmessage1::showMessage(const QString& caption, const QString& text, int pendingCommand,
                             const QString& detail) {
-    setWindowTitle(withoutAccelerator(caption));
+    setWindowTitle(caption);
     label_->setText(text);
     detail_->setPlainText(detail);
     detail_->setVisible(!detail.isEmpty());
@@ -65,6 +65,11 @@ void Tmessage1::showMessage(const QString& caption, const QString& text, int pen
     PendingCommand = pendingCommand;
     okButton_->setFocus();
     exec();
+}
+
+void Tmessage1::showWarning(int textId, const QString& detail) {
+    const model::LanguagePack& pack = document_.pack();
+    showMessage(warningCaption(pack), packText(pack, textId), editor::kMessageOnly, detail);
 }
 
 void Tmessage1::applyLanguage(const model::LanguagePack& pack) {

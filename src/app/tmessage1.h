@@ -24,10 +24,14 @@ class Tmessage1 : public QDialog {
 public:
     explicit Tmessage1(Document& document, QWidget* parent = nullptr);
 
-    // Sets the caption, the text, the detail and `PendingCommand`, then shows the dialog
-    // modally. Returns when the operator has pressed OK (after its command ran) or Cancel.
+    // Sets the caption (as shown), the text, the detail and `PendingCommand`, then shows the
+    // dialog modally. Returns when the operator has pressed OK (after its command ran) or
+    // Cancel.
     void showMessage(const QString& caption, const QString& text, int pendingCommand,
                      const QString& detail = {});
+    // A warning: the warning caption and the text `textId` of the current pack; OK does
+    // nothing.
+    void showWarning(int textId, const QString& detail);
 
     // 0 until the first message, then the caller's choice; 1 after every OK.
     int pendingCommand() const { return PendingCommand; }

@@ -15,7 +15,6 @@
 #include "app/pack_text.h"
 #include "app/tform1.h"
 #include "app/tmessage1.h"
-#include "editor/confirm_actions.h"
 #include "model/text_ids.h"
 #include "port/serial_port.h"
 
@@ -178,10 +177,8 @@ void TR_and_W::bsSkinButton1Click() {
 void TR_and_W::reportFailure(const link::RunOutcome& outcome) {
     // Set when the port reset could not reopen the port or the cable was pulled.
     const QString portProblem = serial_->problem();
-    const model::LanguagePack& pack = document_.pack();
-    window_.message().showMessage(packText(pack, model::TextId::WarnTitle),
-                                  packText(pack, model::TextId::LinkErrorText),
-                                  editor::kMessageOnly, failureDetail(outcome, portProblem));
+    window_.message().showWarning(model::TextId::LinkErrorText,
+                                  failureDetail(outcome, portProblem));
 }
 
 void TR_and_W::bsSkinButton2Click() {
