@@ -2,14 +2,12 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QPixmap>
 #include <QTabWidget>
 #include <array>
 #include <iostream>
 
 #include "app/tform1.h"
-#include "file/codeplug_file.h"
 
 namespace hm3300::app {
 
@@ -28,19 +26,6 @@ void settle() {
     }
 }
 
-bool openCodeplug(Tform1& window, const QString& path) {
-    Document& document = window.document();
-    const auto error = file::openCodeplug(QFile::encodeName(path).toStdString(),
-                                          document.codeplug(), document.texts());
-    if (error) {
-        std::cerr << "hm3300d: " << error->message << '\n';
-        return false;
-    }
-    window.showBandCaption();
-    document.notifyReplaced();
-    return true;
-}
-
 }  // namespace
 
 QString screenshotFolder() {
@@ -54,8 +39,11 @@ int takeScreenshots(Tform1& window, const QString& folder) {
         return 1;
     }
     const QString codeplug = qEnvironmentVariable("HM3300_SCREENSHOT_CODEPLUG");
-    if (!codeplug.isEmpty() && !openCodeplug(window, codeplug)) {
-        return 1;
+    if (!codeplug.isEmpty()) {
+        if (const auto error = window.openCodeplugFile(codeplug)) {
+            std::cerr << "hm3300d: " << error->message << '\n';
+            return 1;
+        }
     }
     for (const model::Language language : kLanguages) {
         window.menu().languages[static_cast<std::size_t>(language)]->trigger();

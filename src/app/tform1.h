@@ -11,6 +11,7 @@
 #include "app/app_settings.h"
 #include "app/document.h"
 #include "app/main_menu.h"
+#include "file/codeplug_file.h"
 #include "model/language_pack.h"
 
 class QLabel;
@@ -91,6 +92,9 @@ public:
     void FileNewClick();
     void FileOpenClick();
     void FileSaveClick();
+    // Open after its dialog: reads `path` into the document and shows it, or changes
+    // nothing and returns why.
+    std::optional<file::ReadError> openCodeplugFile(const QString& path);
     void HelpClick();
     void AboutClick();
     // "HM-3300D    [" + the BAND_Rx text + "]".

@@ -53,16 +53,20 @@ void Tform1::FileOpenClick() {
     if (path.isEmpty()) {
         return;
     }
-    const auto error = file::openCodeplug(localPath(path), document_.codeplug(), document_.texts());
-    if (error) {
-        // A file of another kind is passed over in silence, as the operator expects.
-        if (error->kind != file::ReadError::Kind::WrongHeader) {
-            showWarning(QString::fromStdString(error->message));
-        }
-        return;
+    const auto error = openCodeplugFile(path);
+    // A file of another kind is passed over in silence, as the operator expects.
+    if (error && error->kind != file::ReadError::Kind::WrongHeader) {
+        showWarning(QString::fromStdString(error->message));
     }
-    showBandCaption();
-    document_.notifyReplaced();
+}
+
+std::optional<file::ReadError> Tform1::openCodeplugFile(const QString& path) {
+    auto error = file::openCodeplug(localPath(path), document_.codeplug(), document_.texts());
+    if (!error) {
+        showBandCaption();
+        document_.notifyReplaced();
+    }
+    return error;
 }
 
 void Tform1::FileSaveClick() {

@@ -15,7 +15,6 @@
 #include "app/channel_edit_page.h"
 #include "app/tmessage1.h"
 #include "app/tr_and_w.h"
-#include "file/codeplug_file.h"
 #include "shell_fixture.h"
 #include "virtual_radio.h"
 
@@ -103,10 +102,7 @@ void startRun(TR_and_W& dialog) {
 }
 
 void openSample(Tform1& window) {
-    Document& document = window.document();
-    QVERIFY(!file::openCodeplug(HM3300_SOURCE_DIR "/samples/sample.p46", document.codeplug(),
-                                document.texts()));
-    document.notifyReplaced();
+    QVERIFY(!window.openCodeplugFile(QStringLiteral(HM3300_SOURCE_DIR "/samples/sample.p46")));
 }
 
 QTableView* channelGrid(const Tform1& window) {
