@@ -74,11 +74,11 @@ QString portKey(int number) {
     return key("ports", QStringLiteral("com%1").arg(number));
 }
 
-}  // namespace
-
 QString settingsFilePath(const QString& folder) {
     return QDir(folder).filePath(QStringLiteral("myini.ini"));
 }
+
+}  // namespace
 
 AppSettings readAppSettings(const QString& folder) {
     const QSettings file(settingsFilePath(folder), QSettings::IniFormat);

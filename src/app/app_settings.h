@@ -25,9 +25,6 @@ struct AppSettings {
                                               "/dev/ttyUSB3"};
 };
 
-// "<folder>/myini.ini"
-QString settingsFilePath(const QString& folder);
-
 // Reads myini.ini from `folder`; a missing file reads as an empty one.
 AppSettings readAppSettings(const QString& folder);
 

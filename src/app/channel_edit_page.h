@@ -25,7 +25,6 @@ public:
     void showDocument() override;
 
     QTableView* grid() const { return grid_; }
-    ChannelGridModel* gridModel() const { return model_; }
 
 private:
     QWidget* buildCommandRow();

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStyle>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "app/pack_text.h"
@@ -76,7 +77,7 @@ MainMenu::MainMenu(QMainWindow& window) {
     help = helpMenu->addAction(QStringLiteral("帮助(&H)..."));
     about = helpMenu->addAction(QStringLiteral("关于(&A)..."));
 
-    toolBar = window.addToolBar(QStringLiteral("toolBar"));
+    QToolBar* toolBar = window.addToolBar(QStringLiteral("toolBar"));
     toolBar->setMovable(false);
     toolBar->setFloatable(false);
     toolBar->toggleViewAction()->setVisible(false);

@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QToolBar>
 #include <array>
 
 class QMainWindow;
@@ -48,7 +47,7 @@ struct MainMenu {
     QAction* help;
     QAction* about;
 
-    QToolBar* toolBar;
+    // The tool bar.
     QAction* newButton;  // New, Open and Save show only their icons
     QAction* openButton;
     QAction* saveButton;

@@ -23,7 +23,6 @@ public:
     // Caption: text 1 without its accelerator, then "..."; lines: texts 3-6; OK: text 2.
     void applyLanguage(const model::LanguagePack& pack);
 
-    const std::array<QLabel*, 4>& lines() const { return lines_; }
     QPushButton* okButton() const { return okButton_; }
 
 private:

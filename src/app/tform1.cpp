@@ -66,13 +66,12 @@ void Tform1::createPages() {
     pages_ = new QTabWidget;
     functionOptionsPage_ = new FunctionOptionsPage(document_);
     dtmfPage_ = new DtmfPage(document_);
-    sideKeyPage_ = new SideKeyPage(document_);
     otherFunctionsPage_ = new OtherFunctionsPage(document_);
     pages_->addTab(createChannelEditPage(), QStringLiteral("信道编辑"));
     pages_->addTab(functionOptionsPage_, QStringLiteral("功能选项"));
     pages_->addTab(dtmfPage_, QStringLiteral("DTMF"));
     pages_->addTab(createSingleChannelPage(), QStringLiteral("信道"));
-    pages_->addTab(sideKeyPage_, QStringLiteral("侧键设定"));
+    pages_->addTab(new SideKeyPage(document_), QStringLiteral("侧键设定"));
     pages_->addTab(otherFunctionsPage_, QStringLiteral("其它功能"));
     setCentralWidget(pages_);
 
@@ -199,7 +198,6 @@ void Tform1::ApplyCommMode(int mode) {
     if (singleHead && editor::ForceVoxOff(document_.codeplug().channels, document_.texts())) {
         document_.notifyChannelsChanged();
     }
-    emit commModeChanged(settings_.commMode);
 }
 
 void Tform1::ApplySkin(int skin) {

@@ -23,7 +23,6 @@ class DocumentView;
 class DtmfPage;
 class FunctionOptionsPage;
 class OtherFunctionsPage;
-class SideKeyPage;
 class TaboutForm;
 class Tmessage1;
 class TR_and_W;
@@ -59,7 +58,6 @@ public:
     QTabWidget* pages() const { return pages_; }
     FunctionOptionsPage* functionOptionsPage() const { return functionOptionsPage_; }
     DtmfPage* dtmfPage() const { return dtmfPage_; }
-    SideKeyPage* sideKeyPage() const { return sideKeyPage_; }
     OtherFunctionsPage* otherFunctionsPage() const { return otherFunctionsPage_; }
     Tmessage1& message() const { return *message_; }
     TaboutForm& about() const { return *about_; }
@@ -97,17 +95,14 @@ public:
     std::optional<file::ReadError> openCodeplugFile(const QString& path);
     void HelpClick();
     void AboutClick();
-    // "HM-3300D    [" + the BAND_Rx text + "]".
+    // The caption that follows the band choice (editor/band_caption.h).
     void showBandCaption();
-
-signals:
-    // The single-channel page keeps its VOX check box off and disabled in single-head mode.
-    void commModeChanged(int mode);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+private:
     // Provided by the channel editor and the radio link (tform1_radio.cpp).
     QWidget* createChannelEditPage();    // page 0, "信道编辑"
     QWidget* createSingleChannelPage();  // page 3, "信道"
@@ -119,7 +114,6 @@ protected:
     // New hides the grid's tone drop-down before it asks.
     void hideToneDropDown();
 
-private:
     void createPages();
     void connectMenu();
     void LoadSettings();
@@ -141,11 +135,10 @@ private:
     bool shown_ = false;
 
     MainMenu menu_;
-    QTabWidget* pages_;
-    QLabel* banner_;
+    QTabWidget* pages_ = nullptr;
+    QLabel* banner_ = nullptr;
     FunctionOptionsPage* functionOptionsPage_ = nullptr;
     DtmfPage* dtmfPage_ = nullptr;
-    SideKeyPage* sideKeyPage_ = nullptr;
     OtherFunctionsPage* otherFunctionsPage_ = nullptr;
     TaboutForm* about_ = nullptr;
     TR_and_W* programmingDialog_ = nullptr;

@@ -37,7 +37,6 @@ public:
 
     // The mode, kept in the dialog's tag: read or write.
     void setMode(link::RunMode mode) { Tag = mode; }
-    link::RunMode mode() const { return Tag; }
 
     // Opens the serial device `path` for the runs of this showing; in single-head mode the
     // link drops the echo of its own frames. Returns why the port cannot be opened, or an
