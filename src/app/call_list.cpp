@@ -92,7 +92,6 @@ void CallList::openEditorOn(int row, int column) {
     }
     hideCallEditor();
     callEditor_->clear();
-    callColumn_ = column;
     callRow_ = row;
     const QRect cell = visualItemRect(item(row, column));
     callEditor_->move(cell.left(), cell.top() + (cell.height() - kEditorHeight) / 2);
@@ -104,12 +103,12 @@ void CallList::writeEditorIntoEntry() {
     if (!entryChosen()) {
         return;
     }
-    item(callRow_, callColumn_)->setText(callEditor_->text());
+    item(callRow_, kCodeColumn)->setText(callEditor_->text());
     settings_.setText(entryOption(callRow_), callEditor_->text().toStdString());
 }
 
 void CallList::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isEnterKey(*event)) {
         hideCallEditor();
         event->accept();
         return;

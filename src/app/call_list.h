@@ -42,8 +42,8 @@ private:
 
     model::RadioSettings& settings_;
     FilteredLineEdit* callEditor_;
-    // The cell being edited (`CallCell`); row 0 is the header, so 0 means none yet.
-    int callColumn_ = 0;
+    // The row of the entry being edited (`CallCell`; only the code column is edited). Row 0
+    // is the header, so 0 means none yet.
     int callRow_ = 0;
 };
 

@@ -13,7 +13,6 @@
 #include "app/document.h"
 #include "app/option_binding.h"
 #include "editor/option_dependencies.h"
-#include "model/language_pack.h"
 
 namespace hm3300::app {
 
@@ -48,7 +47,8 @@ DtmfPage::DtmfPage(Document& document, QWidget* parent)
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(pages_);
 
-    for (FilteredLineEdit* field : {bot_, eot_, callList_->callEditor()}) {
+    // The call list's own editor is connected by the list itself.
+    for (FilteredLineEdit* field : {bot_, eot_}) {
         connect(field, &FilteredLineEdit::returnToCallList, callList_, &CallList::returnFromEditor);
     }
     connect(pttIdType_, &QComboBox::activated, this, &DtmfPage::onPttIdTypeChosen);

@@ -29,10 +29,6 @@ private:
     model::TextCharset charset_;
 };
 
-bool isEnter(const QKeyEvent& event) {
-    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-}
-
 }  // namespace
 
 FilteredLineEdit::FilteredLineEdit(const editor::TextFieldRule& rule, QWidget* parent)
@@ -43,7 +39,7 @@ FilteredLineEdit::FilteredLineEdit(const editor::TextFieldRule& rule, QWidget* p
 }
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
-    if (isEnter(*event)) {
+    if (isEnterKey(*event)) {
         event->accept();
         if (rule_.enter == editor::EnterKey::CloseCallEditor) {
             emit returnToCallList();

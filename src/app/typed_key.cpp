@@ -22,4 +22,8 @@ std::optional<char32_t> typedCharacter(const QKeyEvent& event) {
     return control ? std::nullopt : std::optional<char32_t>(character);
 }
 
+bool isEnterKey(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
 }  // namespace hm3300::app

@@ -1,5 +1,6 @@
 #pragma once
-// The character a key press types, for the key filters of the option pages.
+// What a key press means to the key filters of the option pages: Enter, or the character
+// it types.
 
 #include <optional>
 
@@ -11,5 +12,8 @@ namespace hm3300::app {
 // sense: Enter, navigation, Delete, Escape, Tab and Ctrl or Meta shortcuts (AltGr, which
 // some platforms report as Ctrl+Alt, still types).
 std::optional<char32_t> typedCharacter(const QKeyEvent& event);
+
+// Return on the main keyboard or Enter on the keypad.
+bool isEnterKey(const QKeyEvent& event);
 
 }  // namespace hm3300::app
