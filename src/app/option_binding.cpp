@@ -38,53 +38,47 @@ std::vector<std::string> builtinItems(Option option) {
     return items;
 }
 
-template <typename Control>
-Control* named(Control* control, Option option) {
-    control->setObjectName(QString::fromUtf8(model::optionSpec(option).key));
-    return control;
-}
-
 }  // namespace
 
 OptionBinding::OptionBinding(Document& document, QObject* parent)
     : QObject(parent), document_(document) {}
 
+template <typename Control>
+Control* OptionBinding::adopt(Option option, Control* control) {
+    control->setObjectName(QString::fromUtf8(model::optionSpec(option).key));
+    rows_.push_back({option, control});
+    showRow(rows_.back());
+    return control;
+}
+
 QComboBox* OptionBinding::choice(Option option) {
-    auto* box = named(new QComboBox, option);
+    auto* box = new QComboBox;
     fillItems(box, builtinItems(option));
     connect(box, &QComboBox::activated, this,
             [this, option](int index) { document_.settings().setChoice(option, index); });
-    rows_.push_back({option, box});
-    showRow(rows_.back());
-    return box;
+    return adopt(option, box);
 }
 
 QCheckBox* OptionBinding::flag(Option option) {
-    auto* box = named(new QCheckBox, option);
+    auto* box = new QCheckBox;
     connect(box, &QCheckBox::toggled, this,
             [this, option](bool on) { document_.settings().setFlag(option, on); });
-    rows_.push_back({option, box});
-    showRow(rows_.back());
-    return box;
+    return adopt(option, box);
 }
 
 NumberSpinBox* OptionBinding::number(Option option, NumberSpinBox::Resolution resolution) {
-    auto* box = named(new NumberSpinBox(model::optionSpec(option), resolution), option);
+    auto* box = new NumberSpinBox(model::optionSpec(option), resolution);
     connect(box, &QDoubleSpinBox::valueChanged, this,
             [this, option](double value) { document_.settings().setNumber(option, value); });
-    rows_.push_back({option, box});
-    showRow(rows_.back());
-    return box;
+    return adopt(option, box);
 }
 
 FilteredLineEdit* OptionBinding::text(Option option) {
-    auto* field = named(new FilteredLineEdit(editor::textFieldRule(option)), option);
+    auto* field = new FilteredLineEdit(editor::textFieldRule(option));
     connect(field, &QLineEdit::textChanged, this, [this, option](const QString& text) {
         document_.settings().setText(option, text.toStdString());
     });
-    rows_.push_back({option, field});
-    showRow(rows_.back());
-    return field;
+    return adopt(option, field);
 }
 
 void OptionBinding::showDocument() {

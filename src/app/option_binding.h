@@ -54,6 +54,10 @@ private:
         QWidget* control;
     };
 
+    // Names `control` by the file key of `option`, adds its row and shows the document's
+    // value in it.
+    template <typename Control>
+    Control* adopt(model::Option option, Control* control);
     void showRow(const Row& row);
 
     Document& document_;

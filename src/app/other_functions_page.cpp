@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "app/document.h"
 #include "app/option_binding.h"
