@@ -1,3 +1,6 @@
+// The page "DTMF": code fields and their key filters, the call list editor, spin fields
+// and the PTT ID and stun rules.
+
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDoubleSpinBox>
@@ -269,11 +272,11 @@ private slots:
     }
 };
 
-}  // namespace hm3300::app::test
-
 int runDtmfPageTests(int argc, char** argv) {
-    hm3300::app::test::DtmfPageTest test;
+    DtmfPageTest test;
     return QTest::qExec(&test, argc, argv);
 }
+
+}  // namespace hm3300::app::test
 
 #include "dtmf_page_test.moc"

@@ -17,22 +17,25 @@ namespace {
 // Every option the file carries moved off its default; a few channels in the current words.
 void editCodeplug(Document& document) {
     model::RadioSettings& settings = document.settings();
-    for (const model::OptionSpec& spec : model::allOptions()) {
-        switch (spec.kind) {
+    for (const model::OptionSpec& definition : model::allOptions()) {
+        switch (definition.kind) {
             case model::OptionKind::Choice:
-                settings.setChoice(spec.option,
-                                   (static_cast<int>(spec.defaultValue) + 1) % spec.itemCount);
+                settings.setChoice(
+                    definition.option,
+                    (static_cast<int>(definition.defaultValue) + 1) % definition.itemCount);
                 break;
             case model::OptionKind::Flag:
-                settings.setFlag(spec.option, spec.defaultValue == 0);
+                settings.setFlag(definition.option, definition.defaultValue == 0);
                 break;
             case model::OptionKind::Number:
-                settings.setNumber(spec.option,
-                                   spec.defaultValue == spec.minimum ? spec.maximum : spec.minimum);
+                settings.setNumber(definition.option, definition.defaultValue == definition.minimum
+                                                          ? definition.maximum
+                                                          : definition.minimum);
                 break;
             case model::OptionKind::Text:
-                settings.setText(spec.option,
-                                 spec.charset == model::TextCharset::Digits ? "123456" : "9A*#");
+                settings.setText(definition.option, definition.charset == model::TextCharset::Digits
+                                                        ? "123456"
+                                                        : "9A*#");
                 break;
         }
     }
@@ -134,8 +137,7 @@ private slots:
 
     void saveThenOpenRestoresEverySettingAndChannel() {
         const model::Codeplug saved = window_->document().codeplug();
-        savePath_ = folder_->file(QStringLiteral("radio"));  // no extension is added
-        window_->FileSaveClick();
+        saveAs(QStringLiteral("radio"));  // no extension is added
         QVERIFY(QFile::exists(savePath_));
 
         const ModalAnswer answer(pressOk);
@@ -162,8 +164,7 @@ private slots:
     }
 
     void aFileWithAnotherHeaderIsIgnoredSilently() {
-        savePath_ = folder_->file(QStringLiteral("good.p46"));
-        window_->FileSaveClick();
+        saveAs(QStringLiteral("good.p46"));
         QByteArray content = folder_->read(QStringLiteral("good.p46"));
         content.replace("HM-3300 MEMORY CHANNEL", "HM-3300 MEMORY CHANNEL ");
         folder_->write(QStringLiteral("other.p46"), content);
@@ -179,8 +180,7 @@ private slots:
     }
 
     void aMalformedFileIsReportedWithItsLineAndChangesNothing() {
-        savePath_ = folder_->file(QStringLiteral("good.p46"));
-        window_->FileSaveClick();
+        saveAs(QStringLiteral("good.p46"));
         QByteArray content = folder_->read(QStringLiteral("good.p46"));
         const qsizetype line27 = content.indexOf("Digit Time ");
         QVERIFY(line27 > 0);
@@ -190,42 +190,45 @@ private slots:
 
         const model::Codeplug before = window_->document().codeplug();
         openPath_ = folder_->file(QStringLiteral("bad.p46"));
-        QString reason;
-        const ModalAnswer answer([&](QWidget* dialog) {
-            reason = messageText(dialog);
-            pressOk(dialog);
-        });
-        window_->FileOpenClick();
-        QVERIFY(answer.answered());
+        const QString reason = warningOf(&Tform1::FileOpenClick);
         QVERIFY2(reason.contains(QStringLiteral("line 27")), qPrintable(reason));
         QVERIFY(window_->document().codeplug() == before);
     }
 
     void aMissingFileIsReported() {
         openPath_ = folder_->file(QStringLiteral("missing.p46"));
-        QString reason;
-        const ModalAnswer answer([&](QWidget* dialog) {
-            reason = messageText(dialog);
-            pressOk(dialog);
-        });
-        window_->FileOpenClick();
-        QVERIFY(answer.answered());
+        const QString reason = warningOf(&Tform1::FileOpenClick);
         QVERIFY2(reason.contains(QStringLiteral("missing.p46")), qPrintable(reason));
     }
 
     void aFailedSaveIsReported() {
         savePath_ = folder_->file(QStringLiteral("no-such-folder/new.p46"));
-        QString reason;
-        const ModalAnswer answer([&](QWidget* dialog) {
-            reason = messageText(dialog);
-            pressOk(dialog);
-        });
-        window_->FileSaveClick();
-        QVERIFY(answer.answered());
+        const QString reason = warningOf(&Tform1::FileSaveClick);
         QVERIFY2(reason.contains(QStringLiteral("new.p46")), qPrintable(reason));
     }
 
 private:
+    // Saves into the folder under `name`. A failed save would wait in its warning box for
+    // an operator; here the box is closed and the test fails.
+    void saveAs(const QString& name) {
+        savePath_ = folder_->file(name);
+        const ModalAnswer unexpected(pressOk);
+        window_->FileSaveClick();
+        QVERIFY(!unexpected.answered());
+    }
+
+    // Runs `command` and returns the text of the warning box it showed (closed with OK), or
+    // an empty text when none showed.
+    QString warningOf(void (Tform1::*command)()) {
+        QString text;
+        const ModalAnswer answer([&](QWidget* dialog) {
+            text = messageText(dialog);
+            pressOk(dialog);
+        });
+        (window_.get()->*command)();
+        return text;
+    }
+
     void resetCodeplug() {
         const ModalAnswer answer(pressOk);
         window_->FileNewClick();

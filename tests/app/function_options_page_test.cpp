@@ -1,3 +1,5 @@
+// The page "功能选项": the lists and boxes, their rules, the language and single-head mode.
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QSignalSpy>
@@ -161,11 +163,11 @@ private slots:
     }
 };
 
-}  // namespace hm3300::app::test
-
 int runFunctionOptionsPageTests(int argc, char** argv) {
-    hm3300::app::test::FunctionOptionsPageTest test;
+    FunctionOptionsPageTest test;
     return QTest::qExec(&test, argc, argv);
 }
+
+}  // namespace hm3300::app::test
 
 #include "function_options_page_test.moc"

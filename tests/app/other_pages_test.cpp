@@ -1,3 +1,5 @@
+// The pages "其它功能" (band lists and password) and "侧键设定".
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -136,11 +138,11 @@ private slots:
     }
 };
 
-}  // namespace hm3300::app::test
-
 int runOtherPagesTests(int argc, char** argv) {
-    hm3300::app::test::OtherPagesTest test;
+    OtherPagesTest test;
     return QTest::qExec(&test, argc, argv);
 }
+
+}  // namespace hm3300::app::test
 
 #include "other_pages_test.moc"
