@@ -1,5 +1,6 @@
 #include "file/codeplug_layout.h"
 
+#include <algorithm>
 #include <cassert>
 #include <vector>
 
@@ -45,6 +46,10 @@ std::string_view LayoutLine::key() const {
 std::span<const LayoutLine> settingsLayout() {
     static const std::vector<LayoutLine> layout = buildLayout();
     return layout;
+}
+
+std::size_t lineNumberAt(std::string_view text, std::size_t offset) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.begin() + offset, '\n')) + 1;
 }
 
 }  // namespace hm3300::file

@@ -34,4 +34,7 @@ struct LayoutLine {
 // Lines 1 to kFirstChannelLine - 1; element 0 is line 1.
 std::span<const LayoutLine> settingsLayout();
 
+// The 1-based line holding the byte at `offset` of a file's text, for messages.
+std::size_t lineNumberAt(std::string_view text, std::size_t offset);
+
 }  // namespace hm3300::file

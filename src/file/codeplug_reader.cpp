@@ -32,10 +32,6 @@ std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-std::size_t lineNumberAt(std::string_view text, std::size_t offset) {
-    return static_cast<std::size_t>(std::count(text.begin(), text.begin() + offset, '\n')) + 1;
-}
-
 // The text up to the end of line `count` (its line end included); lines after it are not read.
 std::string_view firstLines(std::string_view text, int count) {
     std::size_t end = 0;

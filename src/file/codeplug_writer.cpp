@@ -1,6 +1,5 @@
 // Save: the codeplug as the 187 lines of the file, then GBK on disk.
 
-#include <algorithm>
 #include <charconv>
 
 #include "file/codeplug_file.h"
@@ -71,10 +70,6 @@ std::string channelLine(int number, const model::Channel& channel) {
 void appendLine(std::string& text, std::string_view line) {
     text += line;
     text += "\r\n";
-}
-
-std::size_t lineNumberAt(std::string_view text, std::size_t offset) {
-    return static_cast<std::size_t>(std::count(text.begin(), text.begin() + offset, '\n')) + 1;
 }
 
 }  // namespace
