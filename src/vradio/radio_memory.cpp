@@ -1,14 +1,11 @@
 #include "vradio/radio_memory.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <fstream>
+#include <string_view>
 #include <system_error>
 
+#include "file/file_io.h"
 #include "link/memory_map.h"
 
 namespace hm3300::vradio {
@@ -22,24 +19,6 @@ constexpr std::array<std::uint8_t, link::kBlockSize> kFactoryBandBlock = {
 
 std::string describe(const std::filesystem::path& path, const std::string& problem) {
     return path.string() + ": " + problem;
-}
-
-std::string systemError() {
-    return std::strerror(errno);
-}
-
-bool writeAll(int fd, std::span<const std::uint8_t> data) {
-    while (!data.empty()) {
-        const ssize_t written = ::write(fd, data.data(), data.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        data = data.subspan(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 }  // namespace
@@ -84,26 +63,10 @@ std::optional<std::string> loadOrCreateImage(const std::filesystem::path& path,
 }
 
 std::optional<std::string> saveImage(const std::filesystem::path& path, RadioMemory& memory) {
-    const std::filesystem::path temporary =
-        path.string() + "." + std::to_string(::getpid()) + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        return describe(temporary, "cannot be created: " + systemError());
-    }
-    bool written = writeAll(fd, memory.bytes()) && ::fsync(fd) == 0;
-    std::string writeError = written ? "" : systemError();
-    if (::close(fd) != 0 && written) {
-        written = false;
-        writeError = systemError();
-    }
-    if (!written) {
-        ::unlink(temporary.c_str());
-        return describe(temporary, "cannot be written: " + writeError);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const std::string renameError = systemError();
-        ::unlink(temporary.c_str());
-        return describe(path, "cannot be replaced: " + renameError);
+    const RadioMemory::Bytes& bytes = memory.bytes();
+    const std::string_view contents(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (auto error = file::replaceFile(path.string(), contents)) {
+        return error;
     }
     memory.markSaved();
     return std::nullopt;
