@@ -7,7 +7,7 @@
 
 namespace hm3300::app {
 
-NumberSpinBox::NumberSpinBox(const model::OptionSpec& definition, Resolution resolution,
+NumberSpinBox::NumberSpinBox(const model::OptionDefinition& definition, Resolution resolution,
                              QWidget* parent)
     : QDoubleSpinBox(parent), resolution_(resolution) {
     setDecimals(resolution == Resolution::Halves ? 1 : 0);

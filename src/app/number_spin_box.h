@@ -15,7 +15,7 @@ class NumberSpinBox : public QDoubleSpinBox {
 public:
     enum class Resolution { Whole, Halves };
 
-    NumberSpinBox(const model::OptionSpec& definition, Resolution resolution,
+    NumberSpinBox(const model::OptionDefinition& definition, Resolution resolution,
                   QWidget* parent = nullptr);
 
     QString textFromValue(double value) const override;

@@ -45,7 +45,7 @@ OptionBinding::OptionBinding(Document& document, QObject* parent)
 
 template <typename Control>
 Control* OptionBinding::adopt(Option option, Control* control) {
-    control->setObjectName(QString::fromUtf8(model::optionSpec(option).key));
+    control->setObjectName(QString::fromUtf8(model::optionDefinition(option).key));
     rows_.push_back({option, control});
     showRow(rows_.back());
     return control;
@@ -67,7 +67,7 @@ QCheckBox* OptionBinding::flag(Option option) {
 }
 
 NumberSpinBox* OptionBinding::number(Option option, NumberSpinBox::Resolution resolution) {
-    auto* box = new NumberSpinBox(model::optionSpec(option), resolution);
+    auto* box = new NumberSpinBox(model::optionDefinition(option), resolution);
     connect(box, &QDoubleSpinBox::valueChanged, this,
             [this, option](double value) { document_.settings().setNumber(option, value); });
     return adopt(option, box);

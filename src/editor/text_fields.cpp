@@ -48,7 +48,7 @@ std::string filterText(model::TextCharset charset, std::string_view text) {
 }
 
 TextFieldRule textFieldRule(model::Option option) {
-    const model::OptionSpec& definition = model::optionSpec(option);
+    const model::OptionDefinition& definition = model::optionDefinition(option);
     assert(definition.kind == model::OptionKind::Text);
     // Enter in a code that goes with the call list takes the operator back to that list;
     // in the own ID, the stun code and the password it does nothing.
@@ -59,7 +59,7 @@ TextFieldRule textFieldRule(model::Option option) {
 }
 
 std::string passwordOnLeave(std::string text) {
-    const model::OptionSpec& definition = model::optionSpec(model::Option::Password);
+    const model::OptionDefinition& definition = model::optionDefinition(model::Option::Password);
     if (text.size() != definition.maxLength) {
         return std::string(definition.defaultText);
     }

@@ -17,7 +17,7 @@ namespace {
 // Every option the file carries moved off its default; a few channels in the current words.
 void editCodeplug(Document& document) {
     model::RadioSettings& settings = document.settings();
-    for (const model::OptionSpec& definition : model::allOptions()) {
+    for (const model::OptionDefinition& definition : model::allOptions()) {
         switch (definition.kind) {
             case model::OptionKind::Choice:
                 settings.setChoice(

@@ -54,7 +54,7 @@ TEST(TextFieldRule, LengthsCharsetsAndEnterFollowTheField) {
         {Option::Password, 6, TextCharset::Digits, EnterKey::Drop},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(model::optionSpec(c.option).key));
+        SCOPED_TRACE(std::string(model::optionDefinition(c.option).key));
         const TextFieldRule rule = textFieldRule(c.option);
         EXPECT_EQ(rule.maxLength, c.maxLength);
         EXPECT_EQ(rule.charset, c.charset);
