@@ -1,6 +1,7 @@
 #pragma once
 // The three looks of all windows, by skin number: 1 "蓝色一族" (the default), 2 "钢板",
-// 3 "咖啡". Each is a style sheet built into the program.
+// 3 "咖啡". They share one style sheet and differ in its palette; both are built into the
+// program.
 
 #include <QString>
 

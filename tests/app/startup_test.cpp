@@ -169,6 +169,11 @@ private slots:
         QVERIFY(skinStyleSheet(2) != skinStyleSheet(3));
         QVERIFY(!skinStyleSheet(3).isEmpty());
         QVERIFY(skinStyleSheet(4).isEmpty());
+        // Every place of the shared sheet has a value in every palette.
+        const QRegularExpression place(QStringLiteral("@[a-z-]+@"));
+        for (int skin = 1; skin <= kSkinCount; ++skin) {
+            QVERIFY2(!skinStyleSheet(skin).contains(place), qPrintable(QString::number(skin)));
+        }
     }
 
     void portOptionReplacesTheChosenPortForTheSessionOnly() {
