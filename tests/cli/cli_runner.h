@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "support/temporary_folder.h"
+
 namespace hm3300::testing {
 
 struct CliResult {
@@ -13,9 +15,5 @@ struct CliResult {
 
 // `arguments` are passed through a shell; quote them where needed.
 CliResult runCli(const std::string& arguments);
-
-// A fresh empty folder under the system's temporary folder.
-std::string makeTempFolder();
-std::string readBytes(const std::string& path);
 
 }  // namespace hm3300::testing

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "cli_runner.h"
 #include "file/codeplug_file.h"
 #include "model/language_pack.h"
@@ -15,11 +13,11 @@ const std::string kSample = std::string(HM3300_SOURCE_DIR) + "/samples/sample.p4
 
 class CliTest : public ::testing::Test {
 protected:
-    std::string folder = makeTempFolder();
+    TemporaryFolder folder;
 
     // A codeplug saved under the built-in Chinese texts, for the cases a sample cannot show.
     std::string saveCodeplug(const model::Codeplug& codeplug, const std::string& name) {
-        const std::string path = folder + "/" + name;
+        const std::string path = folder.file(name);
         EXPECT_FALSE(file::saveCodeplug(path, codeplug, model::LanguagePack::builtin()));
         return path;
     }
@@ -71,17 +69,18 @@ TEST_F(CliTest, CheckListsEveryProblemByChannelAndField) {
 }
 
 TEST_F(CliTest, UnreadableFilesExitWithStatusThreeAndSayWhy) {
-    const CliResult missing = runCli("check " + folder + "/absent.p46");
+    const CliResult missing = runCli("check " + folder.file("absent.p46"));
     EXPECT_EQ(missing.status, 3);
     EXPECT_NE(missing.err.find("absent.p46"), std::string::npos) << missing.err;
 
-    const std::string truncated = folder + "/short.p46";
-    std::ofstream(truncated, std::ios::binary) << "HM-3300 MEMORY CHANNEL\r\n\r\n\r\n";
+    const std::string truncated = folder.file("short.p46");
+    writeBytes(truncated, "HM-3300 MEMORY CHANNEL\r\n\r\n\r\n");
     const CliResult malformed = runCli("show " + truncated);
     EXPECT_EQ(malformed.status, 3);
     EXPECT_NE(malformed.err.find("line"), std::string::npos) << malformed.err;
 
-    const CliResult unwritable = runCli("convert " + kSample + " " + folder + "/no/such/out.p46");
+    const CliResult unwritable =
+        runCli("convert " + kSample + " " + folder.file("no/such/out.p46"));
     EXPECT_EQ(unwritable.status, 3);
     EXPECT_FALSE(unwritable.err.empty());
 }
@@ -89,8 +88,8 @@ TEST_F(CliTest, UnreadableFilesExitWithStatusThreeAndSayWhy) {
 // Translating a file into another language and back gives the very bytes the program
 // saves under that language.
 TEST_F(CliTest, ConvertingThroughEnglishAndBackRestoresTheChineseFileByteForByte) {
-    const std::string english = folder + "/english.p46";
-    const std::string chinese = folder + "/chinese.p46";
+    const std::string english = folder.file("english.p46");
+    const std::string chinese = folder.file("chinese.p46");
     ASSERT_EQ(runCli("convert " + kSample + " " + english + " --lang english").status, 0);
     ASSERT_EQ(runCli("convert " + english + " " + chinese).status, 0);
 

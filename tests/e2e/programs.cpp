@@ -7,8 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <fstream>
+#include <filesystem>
 #include <sstream>
 #include <thread>
 
@@ -49,25 +48,6 @@ bool exited(pid_t pid) {
 }
 
 }  // namespace
-
-TemporaryFolder::TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "hm3300-e2e-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) {
-        path_ = pattern;
-    }
-}
-
-TemporaryFolder::~TemporaryFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 CliResult runCli(const std::vector<std::string>& arguments, const TemporaryFolder& folder) {
     const std::string outPath = folder.file("cli.out");

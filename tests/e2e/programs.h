@@ -4,27 +4,15 @@
 
 #include <sys/types.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "support/temporary_folder.h"
+
 namespace hm3300::e2e {
 
-// A fresh folder under the system's temporary folder, removed with the object.
-class TemporaryFolder {
-public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
-std::string readBytes(const std::string& path);
+using testing::readBytes;
+using testing::TemporaryFolder;
 
 struct CliResult {
     int status = -1;  // the exit status, -1 when the program did not exit normally

@@ -6,6 +6,7 @@
 #include "codeplug_samples.h"
 #include "file/codeplug_file.h"
 #include "file/gbk_text.h"
+#include "support/temporary_folder.h"
 
 namespace hm3300::file {
 namespace {
@@ -263,7 +264,7 @@ TEST_F(CodeplugReader, BytesOfNoEncodingNameTheLine) {
 }
 
 TEST_F(CodeplugReader, OpenReportsTheFile) {
-    test::TemporaryFolder folder;
+    testing::TemporaryFolder folder;
     const std::string missing = folder.file("missing.p46");
     const auto cannotOpen = openCodeplug(missing, codeplug, texts);
     ASSERT_TRUE(cannotOpen);
@@ -276,7 +277,7 @@ TEST_F(CodeplugReader, OpenReportsTheFile) {
 
     const std::string bad = folder.file("bad.p46");
     lines[12] = "Squelch x";
-    test::writeBytes(bad, gbk(join(lines)));
+    testing::writeBytes(bad, gbk(join(lines)));
     const auto malformed = openCodeplug(bad, codeplug, texts);
     ASSERT_TRUE(malformed);
     EXPECT_EQ(malformed->line, 13);

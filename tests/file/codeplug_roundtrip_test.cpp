@@ -2,6 +2,7 @@
 
 #include "codeplug_samples.h"
 #include "file/codeplug_file.h"
+#include "support/temporary_folder.h"
 
 namespace hm3300::file {
 namespace {
@@ -24,7 +25,7 @@ TEST_P(CodeplugRoundTrip, SaveThenOpenRestoresEverySettingAndChannel) {
     const model::LanguagePack pack = test::shippedPack(GetParam());
     const model::ValueTexts texts = model::ValueTexts::fromPack(pack);
     const model::Codeplug saved = test::sampleCodeplug(texts);
-    test::TemporaryFolder folder;
+    testing::TemporaryFolder folder;
     const std::string path = folder.file("plug.p46");
     ASSERT_EQ(saveCodeplug(path, saved, pack), std::nullopt);
 
@@ -58,7 +59,7 @@ TEST(CodeplugLanguages, FileSavedInEnglishOpensWithChineseWords) {
     const model::LanguagePack english = test::shippedPack(Language::English);
     const model::LanguagePack chinese = test::shippedPack(Language::Chinese);
     const model::ValueTexts chineseTexts = model::ValueTexts::fromPack(chinese);
-    test::TemporaryFolder folder;
+    testing::TemporaryFolder folder;
     const std::string englishPath = folder.file("english.p46");
     const std::string chinesePath = folder.file("chinese.p46");
     ASSERT_EQ(saveCodeplug(englishPath, test::sampleCodeplug(model::ValueTexts::fromPack(english)),
@@ -74,7 +75,7 @@ TEST(CodeplugLanguages, FileSavedInEnglishOpensWithChineseWords) {
 
     const std::string resavedPath = folder.file("resaved.p46");
     ASSERT_EQ(saveCodeplug(resavedPath, opened, chinese), std::nullopt);
-    EXPECT_EQ(test::readBytes(resavedPath), test::readBytes(chinesePath));
+    EXPECT_EQ(testing::readBytes(resavedPath), testing::readBytes(chinesePath));
 }
 
 }  // namespace

@@ -1,10 +1,6 @@
 #include "codeplug_samples.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <fstream>
-#include <iterator>
 
 namespace hm3300::file::test {
 
@@ -79,30 +75,6 @@ model::Codeplug sampleCodeplug(const model::ValueTexts& texts) {
     channels.row(128)[ChannelField::RxFreq] = "446.00625";
     channels.row(128).fillNewChannelDefaults(texts);
     return codeplug;
-}
-
-TemporaryFolder::TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "hm3300-file-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        ADD_FAILURE() << "cannot create a temporary folder";
-    }
-    path_ = pattern;
-}
-
-TemporaryFolder::~TemporaryFolder() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 }  // namespace hm3300::file::test

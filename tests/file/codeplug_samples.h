@@ -1,7 +1,6 @@
 #pragma once
 // Codeplugs and packs shared by the file tests.
 
-#include <filesystem>
 #include <string>
 
 #include "model/codeplug.h"
@@ -17,23 +16,5 @@ model::LanguagePack shippedPack(model::Language language);
 // changed, 128 a new channel. Password, ChangePassword
 // and SpareKeyAssignment are set as well, though the file does not carry them.
 model::Codeplug sampleCodeplug(const model::ValueTexts& texts);
-
-// A fresh folder under the system's temporary folder, removed with the object.
-class TemporaryFolder {
-public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
-std::string readBytes(const std::string& path);
-void writeBytes(const std::string& path, const std::string& bytes);
 
 }  // namespace hm3300::file::test

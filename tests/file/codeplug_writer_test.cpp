@@ -7,6 +7,7 @@
 
 #include "codeplug_samples.h"
 #include "file/codeplug_file.h"
+#include "support/temporary_folder.h"
 
 namespace hm3300::file {
 namespace {
@@ -84,11 +85,11 @@ TEST_F(CodeplugWriter, LeavesOutThePasswordAndTheSpareKey) {
 }
 
 TEST_F(CodeplugWriter, SavesGbkWithCrLf) {
-    test::TemporaryFolder folder;
+    testing::TemporaryFolder folder;
     const std::string path = folder.file("plug.p46");
     ASSERT_EQ(saveCodeplug(path, codeplug, chinese), std::nullopt);
 
-    const std::string bytes = test::readBytes(path);
+    const std::string bytes = testing::readBytes(path);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 187);
     EXPECT_EQ(bytes.find("\r\n\r\n\r\n"), std::string("HM-3300 MEMORY CHANNEL").size());
     for (std::size_t at = bytes.find('\n'); at != std::string::npos;
@@ -103,21 +104,21 @@ TEST_F(CodeplugWriter, SavesGbkWithCrLf) {
 }
 
 TEST_F(CodeplugWriter, RefusesTextGbkCannotHoldAndKeepsTheOldFile) {
-    test::TemporaryFolder folder;
+    testing::TemporaryFolder folder;
     const std::string path = folder.file("plug.p46");
-    test::writeBytes(path, "old");
+    testing::writeBytes(path, "old");
     codeplug.channels.row(2)[model::ChannelField::Alias] = "A😀";
 
     const auto error = saveCodeplug(path, codeplug, chinese);
     ASSERT_TRUE(error);
     EXPECT_NE(error->find("line 61"), std::string::npos) << *error;
     EXPECT_NE(error->find("😀"), std::string::npos) << *error;
-    EXPECT_EQ(test::readBytes(path), "old");
+    EXPECT_EQ(testing::readBytes(path), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 TEST_F(CodeplugWriter, SaveIntoAMissingFolderOrOntoAFolderIsReported) {
-    test::TemporaryFolder folder;
+    testing::TemporaryFolder folder;
 
     const auto missing = saveCodeplug(folder.file("no/such/folder/plug.p46"), codeplug, chinese);
     ASSERT_TRUE(missing);
@@ -132,9 +133,9 @@ TEST_F(CodeplugWriter, ReadOnlyFileOrFolderIsReportedAndKeptIntact) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "root writes into read-only folders and files";
     }
-    test::TemporaryFolder folder;
+    testing::TemporaryFolder folder;
     const std::string path = folder.file("plug.p46");
-    test::writeBytes(path, "old");
+    testing::writeBytes(path, "old");
     namespace fs = std::filesystem;
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove);
     const auto readOnlyFile = saveCodeplug(path, codeplug, chinese);
@@ -146,7 +147,7 @@ TEST_F(CodeplugWriter, ReadOnlyFileOrFolderIsReportedAndKeptIntact) {
     const auto readOnlyFolder = saveCodeplug(path, codeplug, chinese);
     ASSERT_TRUE(readOnlyFolder);
     EXPECT_NE(readOnlyFolder->find("Permission denied"), std::string::npos) << *readOnlyFolder;
-    EXPECT_EQ(test::readBytes(path), "old");
+    EXPECT_EQ(testing::readBytes(path), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
 }
 

@@ -2,24 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <algorithm>
+#include <iterator>
 
 #include "codec/hex_text.h"
-#include "temp_dir.h"
+#include "support/temporary_folder.h"
 
 namespace hm3300::vradio {
 namespace {
 
+using testing::readBytes;
+using testing::TemporaryFolder;
+using testing::writeBytes;
+
 using codec::BytesToHexText;
-
-std::string fileText(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
-void writeFile(const std::filesystem::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 TEST(RadioMemoryTest, FactoryMemoryIsErasedButForTheBands) {
     const RadioMemory memory;
@@ -36,49 +32,49 @@ TEST(RadioMemoryTest, KnowsWhatLiesInside) {
 }
 
 TEST(RadioMemoryTest, MissingImageIsCreatedFromTheFactoryMemory) {
-    const TempDir dir;
+    const TemporaryFolder dir;
     RadioMemory memory;
     memory.write(0, std::vector<std::uint8_t>{0x12});
-    EXPECT_EQ(loadOrCreateImage(dir / "radio.img", memory), std::nullopt);
+    EXPECT_EQ(loadOrCreateImage(dir.path() / "radio.img", memory), std::nullopt);
     EXPECT_EQ(memory.bytes(), RadioMemory().bytes());
     EXPECT_FALSE(memory.modified());
-    EXPECT_EQ(fileText(dir / "radio.img").size(), 4096u);
+    EXPECT_EQ(readBytes(dir.path() / "radio.img").size(), 4096u);
 }
 
 TEST(RadioMemoryTest, SavedImageLoadsBackAndLeavesNoTemporaryFile) {
-    const TempDir dir;
+    const TemporaryFolder dir;
     RadioMemory memory;
     memory.write(0x0010, std::vector<std::uint8_t>{0x43, 0x51, 0x25, 0x00});
     ASSERT_TRUE(memory.modified());
-    EXPECT_EQ(saveImage(dir / "radio.img", memory), std::nullopt);
+    EXPECT_EQ(saveImage(dir.path() / "radio.img", memory), std::nullopt);
     EXPECT_FALSE(memory.modified());
 
     RadioMemory loaded;
-    EXPECT_EQ(loadOrCreateImage(dir / "radio.img", loaded), std::nullopt);
+    EXPECT_EQ(loadOrCreateImage(dir.path() / "radio.img", loaded), std::nullopt);
     EXPECT_EQ(loaded.bytes(), memory.bytes());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 TEST(RadioMemoryTest, RefusesAFileOfTheWrongSizeAndLeavesItAlone) {
-    const TempDir dir;
+    const TemporaryFolder dir;
     for (const auto size : {0, 4095, 4097}) {
         const std::string content(static_cast<std::size_t>(size), 'x');
-        writeFile(dir / "bad.img", content);
+        writeBytes(dir.path() / "bad.img", content);
         RadioMemory memory;
-        const auto error = loadOrCreateImage(dir / "bad.img", memory);
+        const auto error = loadOrCreateImage(dir.path() / "bad.img", memory);
         ASSERT_TRUE(error.has_value()) << size;
         EXPECT_NE(error->find("is not a radio image: it has " + std::to_string(size) + " bytes"),
                   std::string::npos)
             << *error;
-        EXPECT_EQ(fileText(dir / "bad.img"), content);
+        EXPECT_EQ(readBytes(dir.path() / "bad.img"), content);
     }
 }
 
 TEST(RadioMemoryTest, FailedSaveKeepsTheOldImageAndSaysWhy) {
-    const TempDir dir;
+    const TemporaryFolder dir;
     RadioMemory memory;
     memory.write(0, std::vector<std::uint8_t>{1});
-    const auto error = saveImage(dir / "missing-folder" / "radio.img", memory);
+    const auto error = saveImage(dir.path() / "missing-folder" / "radio.img", memory);
     ASSERT_TRUE(error.has_value());
     EXPECT_NE(error->find("missing-folder"), std::string::npos) << *error;
     EXPECT_TRUE(memory.modified()) << "still to be saved";

@@ -11,11 +11,10 @@
 
 #include <chrono>
 #include <csignal>
-#include <fstream>
 #include <thread>
 
 #include "codec/hex_text.h"
-#include "temp_dir.h"
+#include "support/temporary_folder.h"
 #include "vradio/unique_fd.h"
 
 extern char** environ;
@@ -23,15 +22,14 @@ extern char** environ;
 namespace hm3300::vradio {
 namespace {
 
+using testing::readBytes;
+using testing::TemporaryFolder;
+using testing::writeBytes;
+
 using namespace std::chrono_literals;
 
 constexpr auto kTimeout = 5s;
 const std::string kExecutable = std::string(HM3300_BIN_DIR) + "/hm3300d-vradio";
-
-std::string fileText(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
 
 template <typename Condition>
 bool waitFor(Condition condition) {
@@ -48,8 +46,8 @@ bool waitFor(Condition condition) {
 class VradioProcess {
 public:
     // Starts the executable with `arguments`; its output goes to files in `dir`.
-    VradioProcess(const TempDir& dir, std::vector<std::string> arguments)
-        : out_(dir / "stdout.txt"), err_(dir / "stderr.txt") {
+    VradioProcess(const TemporaryFolder& dir, std::vector<std::string> arguments)
+        : out_(dir.path() / "stdout.txt"), err_(dir.path() / "stderr.txt") {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 1, out_.c_str(), O_WRONLY | O_CREAT, 0644);
@@ -83,8 +81,8 @@ public:
         pid_ = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
-    std::string output() const { return fileText(out_); }
-    std::string errors() const { return fileText(err_); }
+    std::string output() const { return readBytes(out_); }
+    std::string errors() const { return readBytes(err_); }
 
 private:
     pid_t pid_ = -1;
@@ -140,7 +138,7 @@ constexpr std::string_view kWriteChannel1 = "5712001000112233445566778899AABBCCD
 constexpr std::string_view kEnd = "64016F0A";
 
 std::string imageBytes(const std::filesystem::path& image, std::size_t offset, std::size_t size) {
-    const auto text = fileText(image);
+    const auto text = readBytes(image);
     if (text.size() < offset + size) {
         return "image too short";
     }
@@ -149,16 +147,16 @@ std::string imageBytes(const std::filesystem::path& image, std::size_t offset, s
 }
 
 TEST(VradioProcessTest, ServesTheProgramAndCleansUpOnSigterm) {
-    const TempDir dir;
-    const auto link = dir / "radio";
-    const auto image = dir / "radio.img";
+    const TemporaryFolder dir;
+    const auto link = dir.path() / "radio";
+    const auto image = dir.path() / "radio.img";
     std::filesystem::create_symlink("/nonexistent", link);  // left over: replaced
     VradioProcess vradio(dir, {"--link", link.string(), "--image", image.string()});
     ASSERT_TRUE(vradio.started());
     ASSERT_TRUE(waitFor([&] { return vradio.output().find('\n') != std::string::npos; }))
         << vradio.errors();
     EXPECT_EQ(vradio.output().rfind(link.string() + " -> /dev/", 0), 0u) << vradio.output();
-    EXPECT_EQ(fileText(image).size(), 4096u) << "created at start";
+    EXPECT_EQ(readBytes(image).size(), 4096u) << "created at start";
 
     {
         Port port(link);
@@ -186,9 +184,9 @@ TEST(VradioProcessTest, ServesTheProgramAndCleansUpOnSigterm) {
 }
 
 TEST(VradioProcessTest, SingleHeadEchoesEveryByteBeforeAnswering) {
-    const TempDir dir;
-    const auto link = dir / "radio";
-    VradioProcess vradio(dir, {"--link", link.string(), "--image", (dir / "r.img").string(),
+    const TemporaryFolder dir;
+    const auto link = dir.path() / "radio";
+    VradioProcess vradio(dir, {"--link", link.string(), "--image", (dir.path() / "r.img").string(),
                                "--single-head", "--latency", "5"});
     ASSERT_TRUE(waitFor([&] { return vradio.output().find('\n') != std::string::npos; }))
         << vradio.errors();
@@ -200,28 +198,30 @@ TEST(VradioProcessTest, SingleHeadEchoesEveryByteBeforeAnswering) {
 }
 
 TEST(VradioProcessTest, RefusesToReplaceAFileThatIsNoLink) {
-    const TempDir dir;
-    const auto link = dir / "radio";
-    std::ofstream(link) << "keep me";
-    VradioProcess vradio(dir, {"--link", link.string(), "--image", (dir / "r.img").string()});
+    const TemporaryFolder dir;
+    const auto link = dir.path() / "radio";
+    writeBytes(link, "keep me");
+    VradioProcess vradio(dir,
+                         {"--link", link.string(), "--image", (dir.path() / "r.img").string()});
     EXPECT_EQ(vradio.exitStatus(), 1);
     EXPECT_NE(vradio.errors().find("is not a symbolic link"), std::string::npos) << vradio.errors();
-    EXPECT_EQ(fileText(link), "keep me");
+    EXPECT_EQ(readBytes(link), "keep me");
 }
 
 TEST(VradioProcessTest, RefusesAnImageOfTheWrongSize) {
-    const TempDir dir;
-    const auto image = dir / "r.img";
-    std::ofstream(image) << "short";
-    VradioProcess vradio(dir, {"--link", (dir / "radio").string(), "--image", image.string()});
+    const TemporaryFolder dir;
+    const auto image = dir.path() / "r.img";
+    writeBytes(image, "short");
+    VradioProcess vradio(dir,
+                         {"--link", (dir.path() / "radio").string(), "--image", image.string()});
     EXPECT_EQ(vradio.exitStatus(), 1);
     EXPECT_NE(vradio.errors().find("is not a radio image"), std::string::npos) << vradio.errors();
-    EXPECT_EQ(fileText(image), "short");
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir / "radio")));
+    EXPECT_EQ(readBytes(image), "short");
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir.path() / "radio")));
 }
 
 TEST(VradioProcessTest, UsageErrorsExitWithTwo) {
-    const TempDir dir;
+    const TemporaryFolder dir;
     VradioProcess vradio(dir, {"--latency", "x"});
     EXPECT_EQ(vradio.exitStatus(), 2);
     EXPECT_NE(vradio.errors().find("--help"), std::string::npos);
