@@ -88,9 +88,7 @@ RunOutcome ProgrammingRun::run(RunMode mode) {
     } else {
         run.fail("port", "the serial port could not be opened again");
     }
-    linkOk_ = run.LinkOk;
     progressCount_ = run.ProgressCount;
-    retryCount_ = run.RetryCount;
     return run.outcome();
 }
 

@@ -41,10 +41,8 @@ public:
     // cannot be written, sends nothing at all.
     RunOutcome run(RunMode mode);
 
-    // The state of the last run.
-    bool LinkOk() const { return linkOk_; }
+    // The gauge count the last run reached.
     int ProgressCount() const { return progressCount_; }
-    int RetryCount() const { return retryCount_; }
 
 private:
     bool resetPort();
@@ -56,9 +54,7 @@ private:
     const model::ValueTexts& texts_;
     ProgressCallback progress_;
     std::string startChannel_ = "FF";
-    bool linkOk_ = false;
     int progressCount_ = 0;
-    int retryCount_ = kRetryCount;
 };
 
 }  // namespace hm3300::link

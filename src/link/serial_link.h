@@ -38,7 +38,6 @@ public:
     SerialLink(Port& port, Waiter& waiter);
 
     void setSingleHead(bool singleHead) { singleHead_ = singleHead; }
-    bool singleHead() const { return singleHead_; }
 
     // Builds TxBytes (with checksum) from `text` and sets EchoLength.
     void MakeFrame(std::string_view text);
