@@ -110,6 +110,8 @@ std::optional<std::string> replaceFile(const std::string& path, std::string_view
     if (fd.get() < 0) {
         return failure("cannot save", path, errno);
     }
+    // The new file keeps the old one's permissions. Where that fails it keeps the usual ones
+    // for a new file, which loses no data, so the save goes on.
     struct stat existing {};
     if (::stat(path.c_str(), &existing) == 0) {
         ::fchmod(fd.get(), existing.st_mode & 07777);

@@ -41,13 +41,20 @@ UniqueFd catchStopSignals(UniqueFd& writeEnd) {
     }
     UniqueFd readEnd(ends[0]);
     writeEnd = UniqueFd(ends[1]);
-    ::fcntl(writeEnd.get(), F_SETFL, O_NONBLOCK);
+    // A full pipe must not block the signal handler; one byte waiting is enough to stop.
+    if (::fcntl(writeEnd.get(), F_SETFL, O_NONBLOCK) != 0) {
+        throw std::runtime_error(std::string("cannot set up the stop pipe: ") +
+                                 std::strerror(errno));
+    }
     stopPipeWriteEnd = writeEnd.get();
     struct sigaction action {};
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        ::sigaction(signal, &action, nullptr);
+        if (::sigaction(signal, &action, nullptr) != 0) {
+            throw std::runtime_error(std::string("cannot catch the stop signals: ") +
+                                     std::strerror(errno));
+        }
     }
     return readEnd;
 }
