@@ -74,24 +74,24 @@ DialogRecord runCommand(Tform1& window, void (Tform1::*command)(),
                         const std::function<void(TR_and_W&)>& whileOpen) {
     DialogRecord record;
     TR_and_W& dialog = window.programmingDialog();
-    const ModalAnswer answer([&](QWidget* open) {
-        if (open != &dialog) {
-            return;  // the port warning, answered by the test's MessageAnswerer
-        }
-        record.shown = true;
-        record.caption = dialog.windowTitle();
-        record.startCaption = dialog.startButton()->text();
-        record.closeCaption = dialog.closeButton()->text();
-        record.status = dialog.statusText();
-        record.gaugeMaximum = dialog.gauge()->maximum();
-        record.gaugeValueAtShow = dialog.gauge()->value();
-        record.startHasFocus = dialog.focusWidget() == dialog.startButton();
-        whileOpen(dialog);
-        record.gaugeValueAfterRun = dialog.gauge()->value();
-        record.startEnabledAfterRun = dialog.startButton()->isEnabled();
-        dialog.closeButton()->click();
-        record.closed = !dialog.isVisible();
-    });
+    // Only the dialog: the port warning is answered by the test's MessageAnswerer.
+    const ModalAnswer answer(
+        [&](QWidget*) {
+            record.shown = true;
+            record.caption = dialog.windowTitle();
+            record.startCaption = dialog.startButton()->text();
+            record.closeCaption = dialog.closeButton()->text();
+            record.status = dialog.statusText();
+            record.gaugeMaximum = dialog.gauge()->maximum();
+            record.gaugeValueAtShow = dialog.gauge()->value();
+            record.startHasFocus = dialog.focusWidget() == dialog.startButton();
+            whileOpen(dialog);
+            record.gaugeValueAfterRun = dialog.gauge()->value();
+            record.startEnabledAfterRun = dialog.startButton()->isEnabled();
+            dialog.closeButton()->click();
+            record.closed = !dialog.isVisible();
+        },
+        &dialog);
     (window.*command)();
     return record;
 }

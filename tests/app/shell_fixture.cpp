@@ -39,14 +39,15 @@ std::unique_ptr<Tform1> AppFolder::start(const QString& portPath) const {
     return window;
 }
 
-ModalAnswer::ModalAnswer(std::function<void(QWidget* dialog)> answer)
+ModalAnswer::ModalAnswer(std::function<void(QWidget* dialog)> answer, const QWidget* dialog)
     : poll_(std::make_unique<QTimer>()) {
     QObject::connect(poll_.get(), &QTimer::timeout, poll_.get(),
-                     [this, answer = std::move(answer)] {
-                         if (QWidget* dialog = QApplication::activeModalWidget()) {
+                     [this, dialog, answer = std::move(answer)] {
+                         QWidget* open = QApplication::activeModalWidget();
+                         if (open != nullptr && (dialog == nullptr || open == dialog)) {
                              poll_->stop();
                              answered_ = true;
-                             answer(dialog);
+                             answer(open);
                          } else if (--remaining_ == 0) {
                              poll_->stop();
                          }

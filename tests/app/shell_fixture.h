@@ -30,12 +30,14 @@ private:
     QTemporaryDir dir_;
 };
 
-// Answers the next modal dialog: calls `answer` with it once it is open, from the event loop.
-// Gives up after a few seconds and stops when destroyed, so a dialog that never opens
-// fails the test instead of hanging it or answering a later test.
+// Answers the next modal dialog (or only `dialog`, when given): calls `answer` with it once
+// it is open, from the event loop. Gives up after a few seconds and stops when destroyed,
+// so a dialog that never opens fails the test instead of hanging it or answering a later
+// test.
 class ModalAnswer {
 public:
-    explicit ModalAnswer(std::function<void(QWidget* dialog)> answer);
+    explicit ModalAnswer(std::function<void(QWidget* dialog)> answer,
+                         const QWidget* dialog = nullptr);
 
     bool answered() const { return answered_; }
 
