@@ -16,6 +16,10 @@ HexText hexByte(unsigned value) {
     return {hexDigit(value >> 4), hexDigit(value)};
 }
 
+HexText hexWord(unsigned value) {
+    return hexByte(value >> 8) + hexByte(value);
+}
+
 int hexValue(char digit) {
     if (digit >= '0' && digit <= '9') {
         return digit - '0';

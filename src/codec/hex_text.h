@@ -17,6 +17,8 @@ using HexText = std::string;
 char hexDigit(unsigned value);
 // Two uppercase digits for the low byte of `value`.
 HexText hexByte(unsigned value);
+// Four uppercase digits for the low 16 bits of `value`, high byte first (an address).
+HexText hexWord(unsigned value);
 // The value of one hexadecimal digit (either case), or -1.
 int hexValue(char digit);
 // The byte spelled by two digits starting at `offset`, or -1 when they are not hexadecimal.

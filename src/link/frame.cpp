@@ -21,12 +21,16 @@ std::uint8_t xorOf(std::span<const std::uint8_t> bytes) {
     return checksum;
 }
 
+bool checksumOk(std::span<const std::uint8_t> frame) {
+    return !frame.empty() && xorOf(frame.first(frame.size() - 1)) == frame.back();
+}
+
 bool checksumOk(std::string_view hex) {
-    if (hex.size() < 2) {
+    if (hex.size() % 2 != 0) {
         return false;
     }
-    const auto bytes = codec::hexTextToBytes(hex.substr(0, hex.size() - 2));
-    return bytes && codec::hexByte(xorOf(*bytes)) == hex.substr(hex.size() - 2);
+    const auto bytes = codec::hexTextToBytes(hex);
+    return bytes && checksumOk(*bytes);
 }
 
 }  // namespace hm3300::link

@@ -37,7 +37,9 @@ inline constexpr std::string_view kIdentificationReply = "06064472756D657833";  
 std::vector<std::uint8_t> frameBytes(std::string_view text);
 std::uint8_t xorOf(std::span<const std::uint8_t> bytes);
 
-// True when the last byte of `hex` is the XOR of all bytes before it.
+// True when the last byte of a frame is the XOR of all bytes before it.
+bool checksumOk(std::span<const std::uint8_t> frame);
+// The same for a frame as HexText; false when it is not hexadecimal.
 bool checksumOk(std::string_view hex);
 
 }  // namespace hm3300::link

@@ -28,20 +28,9 @@ std::uint16_t addressOf(const Bytes& frame) {
     return static_cast<std::uint16_t>(frame[2] << 8 | frame[3]);
 }
 
-std::string hex4(std::uint16_t address) {
-    return codec::hexByte(address >> 8) + codec::hexByte(address);
-}
-
-bool checksumOk(const Bytes& frame) {
-    return link::xorOf(std::span(frame).first(frame.size() - 1)) == frame.back();
-}
-
+// A read is answered with the frame the program writes with: type, length, address, data.
 Bytes dataFrame(std::uint16_t address, std::span<const std::uint8_t> data) {
-    Bytes frame = {link::FrameType::DataFrame, static_cast<std::uint8_t>(data.size() + 2),
-                   static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)};
-    frame.insert(frame.end(), data.begin(), data.end());
-    frame.push_back(link::xorOf(frame));
-    return frame;
+    return link::frameBytes(link::writeRequest(address, codec::BytesToHexText(data)));
 }
 
 // An erased band block makes the program refuse to write: the radio reports no bands.
@@ -89,7 +78,7 @@ Outcome RadioProtocol::answer(std::vector<std::uint8_t> frame) {
         outcome.note = "silent";
         return outcome;
     }
-    if (!checksumOk(request)) {
+    if (!link::checksumOk(request)) {
         outcome.note = "bad checksum";
         return outcome;
     }
@@ -141,7 +130,7 @@ Outcome RadioProtocol::answer(std::vector<std::uint8_t> frame) {
 void RadioProtocol::answerRead(Outcome& outcome) {
     const auto address = addressOf(outcome.request);
     const std::size_t count = outcome.request[4];
-    outcome.note = "read " + hex4(address) + " count " + std::to_string(count);
+    outcome.note = "read " + codec::hexWord(address) + " count " + std::to_string(count);
     if (count > kMaxReadCount || !RadioMemory::holds(address, count)) {
         outcome.note += ", outside the memory";
         return;
@@ -166,7 +155,7 @@ void RadioProtocol::answerRead(Outcome& outcome) {
 void RadioProtocol::answerWrite(Outcome& outcome) {
     const auto address = addressOf(outcome.request);
     const auto data = std::span(outcome.request).subspan(4, outcome.request.size() - 5);
-    outcome.note = "write " + hex4(address) + " count " + std::to_string(data.size());
+    outcome.note = "write " + codec::hexWord(address) + " count " + std::to_string(data.size());
     if (!RadioMemory::holds(address, data.size())) {
         outcome.note += ", outside the memory";
         return;

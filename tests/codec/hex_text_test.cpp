@@ -12,6 +12,8 @@ TEST(HexText, BytesBecomeUppercasePairsAndBack) {
     EXPECT_EQ(hexTextToBytes("0a1f00ff9c"), bytes);
     EXPECT_EQ(hexByte(0x5), "05");
     EXPECT_EQ(hexByte(0x1AB), "AB");
+    EXPECT_EQ(hexWord(0x0C80), "0C80");
+    EXPECT_EQ(hexWord(0x1ABCD), "ABCD");
     EXPECT_EQ(hexDigit(0x1C), 'C');
 }
 
