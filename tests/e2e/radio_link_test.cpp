@@ -6,12 +6,18 @@
 #include "file/codeplug_file.h"
 #include "model/language_pack.h"
 #include "model/value_texts.h"
-#include "programs.h"
+#include "support/processes.h"
+#include "support/temporary_folder.h"
+#include "virtual_radio.h"
 
 namespace hm3300::e2e {
 namespace {
 
 using model::ChannelField;
+using testing::CliResult;
+using testing::readBytes;
+using testing::runCli;
+using testing::TemporaryFolder;
 
 // The frames as the radio logs them, checksum included.
 const std::string kHandshakeFrame = "02054B6F70726140";

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -14,10 +13,9 @@
 #include <thread>
 
 #include "codec/hex_text.h"
+#include "support/processes.h"
 #include "support/temporary_folder.h"
 #include "vradio/unique_fd.h"
-
-extern char** environ;
 
 namespace hm3300::vradio {
 namespace {
@@ -29,7 +27,6 @@ using testing::writeBytes;
 using namespace std::chrono_literals;
 
 constexpr auto kTimeout = 5s;
-const std::string kExecutable = std::string(HM3300_BIN_DIR) + "/hm3300d-vradio";
 
 template <typename Condition>
 bool waitFor(Condition condition) {
@@ -47,22 +44,9 @@ class VradioProcess {
 public:
     // Starts the executable with `arguments`; its output goes to files in `dir`.
     VradioProcess(const TemporaryFolder& dir, std::vector<std::string> arguments)
-        : out_(dir.path() / "stdout.txt"), err_(dir.path() / "stderr.txt") {
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, out_.c_str(), O_WRONLY | O_CREAT, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, err_.c_str(), O_WRONLY | O_CREAT, 0644);
-        arguments.insert(arguments.begin(), kExecutable);
-        std::vector<char*> argv;
-        for (auto& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
-        if (posix_spawn(&pid_, kExecutable.c_str(), &actions, nullptr, argv.data(), environ) != 0) {
-            pid_ = -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-    }
+        : out_(dir.path() / "stdout.txt"),
+          err_(dir.path() / "stderr.txt"),
+          pid_(testing::startProgram("hm3300d-vradio", std::move(arguments), out_, err_)) {}
     ~VradioProcess() {
         if (pid_ > 0) {
             ::kill(pid_, SIGKILL);
@@ -85,9 +69,9 @@ public:
     std::string errors() const { return readBytes(err_); }
 
 private:
-    pid_t pid_ = -1;
     std::filesystem::path out_;
     std::filesystem::path err_;
+    pid_t pid_ = -1;
 };
 
 // The program's end of the line, in raw mode as the serial port is.

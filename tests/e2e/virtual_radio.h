@@ -1,6 +1,6 @@
 #pragma once
-// The built programs as separate processes: hm3300d-cli run to its end, and the virtual
-// radio served on a pseudo-terminal for the life of a test.
+// The virtual radio served on a pseudo-terminal for the life of a test, for hm3300d-cli to
+// read and write.
 
 #include <sys/types.h>
 
@@ -11,23 +11,12 @@
 
 namespace hm3300::e2e {
 
-using testing::readBytes;
-using testing::TemporaryFolder;
-
-struct CliResult {
-    int status = -1;  // the exit status, -1 when the program did not exit normally
-    std::string out;
-    std::string err;
-};
-
-// Runs hm3300d-cli with `arguments`, capturing its output in files of `folder`.
-CliResult runCli(const std::vector<std::string>& arguments, const TemporaryFolder& folder);
-
 // hm3300d-vradio with --verbose on a terminal linked from `folder`, its memory kept in a
 // fresh image file there. Stopped with SIGTERM when the object goes.
 class VirtualRadio {
 public:
-    VirtualRadio(const TemporaryFolder& folder, const std::vector<std::string>& options = {});
+    VirtualRadio(const testing::TemporaryFolder& folder,
+                 const std::vector<std::string>& options = {});
     ~VirtualRadio();
     VirtualRadio(const VirtualRadio&) = delete;
     VirtualRadio& operator=(const VirtualRadio&) = delete;
