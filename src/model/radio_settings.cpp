@@ -12,12 +12,12 @@ constexpr OptionDefinition choice(Option option, std::string_view key, int items
 constexpr OptionDefinition flag(Option option, std::string_view key, bool on) {
     return {option, key, OptionKind::Flag, true, on ? 1.0 : 0.0, {}};
 }
-constexpr OptionDefinition number(Option option, std::string_view key, double minimum, double maximum,
-                            double increment, double value) {
+constexpr OptionDefinition number(Option option, std::string_view key, double minimum,
+                                  double maximum, double increment, double value) {
     return {option, key, OptionKind::Number, true, value, {}, 0, minimum, maximum, increment};
 }
 constexpr OptionDefinition dtmf(Option option, std::string_view key, std::size_t maxLength,
-                          std::string_view text) {
+                                std::string_view text) {
     return {option, key, OptionKind::Text, true, 0, text, 0, 0, 0, 0, maxLength, TextCharset::Dtmf};
 }
 constexpr OptionDefinition outsideFile(OptionDefinition definition) {

@@ -1,8 +1,6 @@
 #pragma once
 // Codeplugs and packs shared by the file tests.
 
-#include <string>
-
 #include "model/codeplug.h"
 #include "model/language_pack.h"
 

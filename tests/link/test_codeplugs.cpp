@@ -120,7 +120,8 @@ namespace hm3300::link::testing {
 
 namespace {
 
-std::string optionValue(const model::RadioSettings& settings, const model::OptionDefinition& definition) {
+std::string optionValue(const model::RadioSettings& settings,
+                        const model::OptionDefinition& definition) {
     switch (definition.kind) {
         case model::OptionKind::Choice:
             return std::to_string(settings.choice(definition.option));
