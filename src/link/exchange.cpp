@@ -7,7 +7,6 @@ namespace hm3300::link {
 
 namespace {
 
-constexpr std::string_view kDataFrameType = "57";
 // Type, length and two address bytes come before a data frame's data.
 constexpr std::size_t kDataOffset = 8;
 
@@ -39,7 +38,7 @@ Reply readBlock(SerialLink& link, std::uint16_t address, int byteCount) {
             return {Verdict::KeptBusy, {}};
         }
         const HexText& reply = link.RxBuffer();
-        if (!reply.starts_with(kDataFrameType)) {
+        if (codec::byteAt(reply, 0) != FrameType::DataFrame) {
             return {Verdict::Refused, {}};
         }
         if (!link.ReplyChecksumOk()) {
