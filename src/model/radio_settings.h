@@ -90,11 +90,6 @@ struct OptionDefinition {
 
 std::span<const OptionDefinition> allOptions();
 const OptionDefinition& optionDefinition(Option option);
-// The former names, until the window and the editor use the ones above.
-using OptionSpec = OptionDefinition;
-inline const OptionDefinition& optionSpec(Option option) {
-    return optionDefinition(option);
-}
 // `Call0` + i
 Option callOption(int entry);
 
