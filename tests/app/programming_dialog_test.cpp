@@ -16,7 +16,7 @@
 #include "app/tmessage1.h"
 #include "app/tr_and_w.h"
 #include "shell_fixture.h"
-#include "virtual_radio.h"
+#include "support/virtual_radio.h"
 
 namespace hm3300::app::test {
 
@@ -136,10 +136,11 @@ private slots:
 
     // A radio that never answers: 6 handshakes and the end command, about a second.
     void silentRadioFailsAndCloseIsRefusedDuringTheRun() {
-        const VirtualRadio radio({QStringLiteral("--silent")});
-        QVERIFY(!radio.port().isEmpty());
+        const testing::TemporaryFolder radioFolder;
+        const testing::VirtualRadio radio(radioFolder, {"--silent"});
+        QVERIFY(!radio.port().empty());
         const AppFolder folder;
-        auto window = folder.start(radio.port());
+        auto window = folder.start(QString::fromStdString(radio.port()));
         window->menu().languages[1]->trigger();
         window->pages()->setCurrentIndex(kDtmfPage);
         const MessageAnswerer answerer(window->message());
@@ -190,12 +191,12 @@ private slots:
     // link drops the echo, so the handshake and ready wait pass and the read fails only
     // at the band block, which this radio answers with garbage.
     void singleHeadModeDropsTheCableEcho() {
-        const VirtualRadio radio({QStringLiteral("--single-head"), QStringLiteral("--garbage"),
-                                  QStringLiteral("0CC0:5")});
-        QVERIFY(!radio.port().isEmpty());
+        const testing::TemporaryFolder radioFolder;
+        const testing::VirtualRadio radio(radioFolder, {"--single-head", "--garbage", "0CC0:5"});
+        QVERIFY(!radio.port().empty());
         const AppFolder folder;
         folder.write(QStringLiteral("myini.ini"), "[open]\ncommode=12\n");
-        auto window = folder.start(radio.port());
+        auto window = folder.start(QString::fromStdString(radio.port()));
         QCOMPARE(window->commMode(), kSingleHead);
         const MessageAnswerer answerer(window->message());
 
@@ -209,10 +210,11 @@ private slots:
     // Nothing reaches the radio; with no channel in the (empty) band lists, showing the
     // dialog switched VFO/MR and MR freq./MR CH to their index 1 on the option page.
     void unwritableCodeplugSendsNothingAndListsEveryProblem() {
-        const VirtualRadio radio;
-        QVERIFY(!radio.port().isEmpty());
+        const testing::TemporaryFolder radioFolder;
+        const testing::VirtualRadio radio(radioFolder);
+        QVERIFY(!radio.port().empty());
         const AppFolder folder;
-        auto window = folder.start(radio.port());
+        auto window = folder.start(QString::fromStdString(radio.port()));
         model::Codeplug& codeplug = window->document().codeplug();
         for (const int number : {1, 7}) {
             model::Channel& channel = codeplug.channels.row(number);
@@ -234,7 +236,7 @@ private slots:
         QVERIFY2(detail.contains(QStringLiteral("nothing was sent")), qPrintable(detail));
         QVERIFY2(detail.contains(QStringLiteral("\nCH001 RxTone: ")), qPrintable(detail));
         QVERIFY2(detail.contains(QStringLiteral("\nCH007 TxFreq: ")), qPrintable(detail));
-        QVERIFY(radio.frames().isEmpty());
+        QVERIFY(radio.log().empty());
         QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("VFO/MR"))->currentIndex(), 1);
         QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("MR freq./MR CH"))->currentIndex(),
                  1);
@@ -242,12 +244,13 @@ private slots:
 
     // The sample written into a fresh radio, then read back into a fresh window.
     void writeThenReadBack() {
-        const VirtualRadio radio;
-        QVERIFY(!radio.port().isEmpty());
+        const testing::TemporaryFolder radioFolder;
+        const testing::VirtualRadio radio(radioFolder);
+        QVERIFY(!radio.port().empty());
         model::ChannelTable written;
         {
             const AppFolder folder;
-            auto window = folder.start(radio.port());
+            auto window = folder.start(QString::fromStdString(radio.port()));
             openSample(*window);
             written = window->document().codeplug().channels;
             const MessageAnswerer answerer(window->message());
@@ -259,7 +262,7 @@ private slots:
         }
 
         const AppFolder folder;
-        auto window = folder.start(radio.port());
+        auto window = folder.start(QString::fromStdString(radio.port()));
         const MessageAnswerer answerer(window->message());
         const DialogRecord dialog = runCommand(*window, &Tform1::gs1Click, startRun);
         QVERIFY(answerer.messages().empty());

@@ -8,7 +8,7 @@
 #include "model/value_texts.h"
 #include "support/processes.h"
 #include "support/temporary_folder.h"
-#include "virtual_radio.h"
+#include "support/virtual_radio.h"
 
 namespace hm3300::e2e {
 namespace {
@@ -18,6 +18,7 @@ using testing::CliResult;
 using testing::readBytes;
 using testing::runCli;
 using testing::TemporaryFolder;
+using testing::VirtualRadio;
 
 // The frames as the radio logs them, checksum included.
 const std::string kHandshakeFrame = "02054B6F70726140";

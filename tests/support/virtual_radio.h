@@ -1,6 +1,6 @@
 #pragma once
-// The virtual radio served on a pseudo-terminal for the life of a test, for hm3300d-cli to
-// read and write.
+// The virtual radio served on a pseudo-terminal for the life of a test, for the command
+// line and the window to read and write.
 
 #include <sys/types.h>
 
@@ -9,19 +9,18 @@
 
 #include "support/temporary_folder.h"
 
-namespace hm3300::e2e {
+namespace hm3300::testing {
 
 // hm3300d-vradio with --verbose on a terminal linked from `folder`, its memory kept in a
 // fresh image file there. Stopped with SIGTERM when the object goes.
 class VirtualRadio {
 public:
-    VirtualRadio(const testing::TemporaryFolder& folder,
-                 const std::vector<std::string>& options = {});
+    VirtualRadio(const TemporaryFolder& folder, const std::vector<std::string>& options = {});
     ~VirtualRadio();
     VirtualRadio(const VirtualRadio&) = delete;
     VirtualRadio& operator=(const VirtualRadio&) = delete;
 
-    // The serial device to hand to the command line; empty when the radio did not start.
+    // The serial device to open; empty when the radio did not start.
     const std::string& port() const { return port_; }
     // One line per frame the radio received: "request -> reply: note".
     std::vector<std::string> log() const;
@@ -35,4 +34,4 @@ private:
     std::string logPath_;
 };
 
-}  // namespace hm3300::e2e
+}  // namespace hm3300::testing

@@ -1,4 +1,4 @@
-#include "virtual_radio.h"
+#include "support/virtual_radio.h"
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -10,7 +10,7 @@
 
 #include "support/processes.h"
 
-namespace hm3300::e2e {
+namespace hm3300::testing {
 
 using namespace std::chrono_literals;
 
@@ -23,14 +23,13 @@ bool exited(pid_t pid) {
 
 }  // namespace
 
-VirtualRadio::VirtualRadio(const testing::TemporaryFolder& folder,
-                           const std::vector<std::string>& options)
+VirtualRadio::VirtualRadio(const TemporaryFolder& folder, const std::vector<std::string>& options)
     : logPath_(folder.file("vradio.log")) {
     const std::string link = folder.file("radio");
     std::vector<std::string> arguments{"--link", link, "--image", folder.file("radio.img"),
                                        "--verbose"};
     arguments.insert(arguments.end(), options.begin(), options.end());
-    pid_ = testing::startProgram("hm3300d-vradio", arguments, folder.file("vradio.out"), logPath_);
+    pid_ = startProgram("hm3300d-vradio", arguments, folder.file("vradio.out"), logPath_);
     // The link appears once the terminal is ready.
     for (auto waited = 0ms; pid_ > 0 && waited < 10s; waited += 20ms) {
         if (std::filesystem::exists(link)) {
@@ -61,7 +60,7 @@ VirtualRadio::~VirtualRadio() {
 }
 
 std::vector<std::string> VirtualRadio::log() const {
-    std::istringstream in(testing::readBytes(logPath_));
+    std::istringstream in(readBytes(logPath_));
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) {
         if (line.find(" -> ") != std::string::npos) {
@@ -84,4 +83,4 @@ std::vector<std::string> VirtualRadio::logThrough(const std::string& request) co
     return log();
 }
 
-}  // namespace hm3300::e2e
+}  // namespace hm3300::testing
