@@ -27,7 +27,7 @@ void showPortError(Tform1& window, const QString& reason) {
 void startProgramming(Tform1& window, link::RunMode mode, const QAction& item,
                       const QAction& button) {
     const QString path = window.portPath();
-    if (const port::PortProbe probe = port::ProbePort(path); !probe) {
+    if (const port::PortProbe probe = port::probePort(path); !probe) {
         showPortError(window, probe.reason);
         return;
     }

@@ -51,7 +51,7 @@ Tmessage1::Tmessage1(Document& document, QWidget* parent)
     cancelButton_ = new QPushButton(QStringLiteral("取消"), this);
     cancelButton_->setGeometry(197, 104, 57, 25);
 
-    connect(okButton_, &QPushButton::clicked, this, &Tmessage1::ConfirmOk);
+    connect(okButton_, &QPushButton::clicked, this, &Tmessage1::confirmOk);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -77,9 +77,9 @@ void Tmessage1::applyLanguage(const model::LanguagePack& pack) {
     cancelButton_->setText(packText(pack, 8));
 }
 
-void Tmessage1::ConfirmOk() {
+void Tmessage1::confirmOk() {
     accept();
-    switch (editor::ConfirmOk(PendingCommand, document_.codeplug())) {
+    switch (editor::confirmOk(PendingCommand, document_.codeplug())) {
         case editor::ConfirmOutcome::CodeplugReset:
             document_.notifyReplaced();
             break;

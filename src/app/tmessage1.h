@@ -46,7 +46,7 @@ public:
     QPushButton* cancelButton() const { return cancelButton_; }
 
 private slots:
-    void ConfirmOk();
+    void confirmOk();
 
 private:
     Document& document_;

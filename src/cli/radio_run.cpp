@@ -25,7 +25,7 @@ std::optional<RadioPortOptions> radioPortOptions(const Arguments& arguments, std
 int runOnRadio(const RadioPortOptions& options, link::RunMode mode, model::Codeplug& codeplug,
                const model::ValueTexts& texts) {
     const QString path = QString::fromStdString(options.path);
-    if (const port::PortProbe probe = port::ProbePort(path); !probe) {
+    if (const port::PortProbe probe = port::probePort(path); !probe) {
         std::cerr << "hm3300d-cli: " << probe.reason.toStdString() << "\n";
         return ExitStatus::PortUnavailable;
     }

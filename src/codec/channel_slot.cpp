@@ -81,22 +81,22 @@ void decodeSwitchNibble(int nibble, Channel& channel, const model::ValueTexts& t
 
 }  // namespace
 
-HexText EncodeChannelSlot(const Channel& channel, const model::ValueTexts& texts) {
+HexText encodeChannelSlot(const Channel& channel, const model::ValueTexts& texts) {
     if (!channel.exists()) {
         return HexText(kSlotLength, 'F');
     }
-    HexText slot = WriteFre(channel[ChannelField::RxFreq]) +
-                   WriteFre(channel[ChannelField::TxFreq]) +
-                   writeRxcode(channel[ChannelField::RxTone], texts.OffText) +
-                   writeTxcode(channel[ChannelField::TxTone], texts.OffText) + kConstantBytes;
-    slot += writecan(channel, texts);
+    HexText slot = encodeFrequency(channel[ChannelField::RxFreq]) +
+                   encodeFrequency(channel[ChannelField::TxFreq]) +
+                   encodeRxTone(channel[ChannelField::RxTone], texts.OffText) +
+                   encodeTxTone(channel[ChannelField::TxTone], texts.OffText) + kConstantBytes;
+    slot += encodePowerNibble(channel, texts);
     slot += hexDigit(voiceNibble(channel, texts));
     slot += hexDigit(switchNibble(channel, texts));
     slot += hexDigit(shiftNibble(channel));
     return slot;
 }
 
-char writecan(const Channel& channel, const model::ValueTexts& texts) {
+char encodePowerNibble(const Channel& channel, const model::ValueTexts& texts) {
     const std::string& power = channel[ChannelField::Power];
     const std::string& bandwidth = channel[ChannelField::Bandwidth];
     const std::string& busyLock = channel[ChannelField::BusyLock];
@@ -110,35 +110,35 @@ char writecan(const Channel& channel, const model::ValueTexts& texts) {
     return hexDigit(nibble);
 }
 
-void DecodeChannelSlot(Channel& channel, std::string_view slot, const model::ValueTexts& texts) {
+void decodeChannelSlot(Channel& channel, std::string_view slot, const model::ValueTexts& texts) {
     channel.clearAllButVoiceMode();
     const HexText h = normalizedField(slot, kSlotLength);
     if (h.starts_with("FF")) {
         return;
     }
-    channel[ChannelField::RxFreq] = DecodeFrequency(std::string_view(h).substr(0, 8));
-    channel[ChannelField::TxFreq] = DecodeFrequency(std::string_view(h).substr(8, 8));
-    sendCTC(2, channel, std::string_view(h).substr(16, 4), texts.OffText);
-    sendCTC(4, channel, std::string_view(h).substr(20, 4), texts.OffText);
-    sendcan(h[kPowerNibble], channel, texts);
+    channel[ChannelField::RxFreq] = decodeFrequency(std::string_view(h).substr(0, 8));
+    channel[ChannelField::TxFreq] = decodeFrequency(std::string_view(h).substr(8, 8));
+    decodeTone(2, channel, std::string_view(h).substr(16, 4), texts.OffText);
+    decodeTone(4, channel, std::string_view(h).substr(20, 4), texts.OffText);
+    decodePowerNibble(h[kPowerNibble], channel, texts);
     decodeVoiceNibble(hexValue(h[kVoiceNibble]), channel, texts);
     decodeSwitchNibble(hexValue(h[kSwitchNibble]), channel, texts);
 }
 
-void sendcan(char nibble, Channel& channel, const model::ValueTexts& texts) {
+void decodePowerNibble(char nibble, Channel& channel, const model::ValueTexts& texts) {
     const int value = hexValue(normalizedField({&nibble, 1}, 1).front());
     channel[ChannelField::Power] = value & 8 ? texts.HighText : texts.LowText;
     channel[ChannelField::Bandwidth] = value & 4 ? texts.WideText : texts.NarrowText;
     channel[ChannelField::BusyLock] = onOrOff(value & 1, texts);
 }
 
-HexText EncodeNameSlot(std::string_view alias) {
+HexText encodeNameSlot(std::string_view alias) {
     // Cut to the six bytes of the field; the write check refuses longer names.
-    return StrToHEX(alias).substr(0, kNameFieldLength) + kConstantBytes;
+    return encodeText(alias).substr(0, kNameFieldLength) + kConstantBytes;
 }
 
-std::string DecodeNameSlot(std::string_view slot) {
-    const std::string name = HexToStr(slot.substr(0, kNameFieldLength));
+std::string decodeNameSlot(std::string_view slot) {
+    const std::string name = decodeText(slot.substr(0, kNameFieldLength));
     const std::size_t first = name.find_first_not_of(' ');
     if (first == std::string::npos) {
         return {};

@@ -14,21 +14,21 @@
 namespace hm3300::codec {
 
 // 32 characters; an empty channel is 32 "F". Needs a validated channel (see write_check.h).
-HexText EncodeChannelSlot(const model::Channel& channel, const model::ValueTexts& texts);
+HexText encodeChannelSlot(const model::Channel& channel, const model::ValueTexts& texts);
 // The power nibble: F when Power, Bandwidth and BusyLock are all empty.
-char writecan(const model::Channel& channel, const model::ValueTexts& texts);
+char encodePowerNibble(const model::Channel& channel, const model::ValueTexts& texts);
 
 // Sets the channel from 32 characters. Empties every field but VoiceMode first; a slot
 // starting "FF" leaves the channel empty.
-void DecodeChannelSlot(model::Channel& channel, std::string_view slot,
+void decodeChannelSlot(model::Channel& channel, std::string_view slot,
                        const model::ValueTexts& texts);
 // Power, Bandwidth and BusyLock from the power nibble.
-void sendcan(char nibble, model::Channel& channel, const model::ValueTexts& texts);
+void decodePowerNibble(char nibble, model::Channel& channel, const model::ValueTexts& texts);
 
 // 16 characters: the name field and FF FF. A name with more than 6 displayable characters
 // (refused by the write check) is cut to the first 6.
-HexText EncodeNameSlot(std::string_view alias);
+HexText encodeNameSlot(std::string_view alias);
 // The alias held by the first 12 characters, blanks trimmed.
-std::string DecodeNameSlot(std::string_view slot);
+std::string decodeNameSlot(std::string_view slot);
 
 }  // namespace hm3300::codec

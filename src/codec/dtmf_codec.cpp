@@ -25,7 +25,7 @@ bool isDtmfDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'D') || c == '*' || c == '#';
 }
 
-std::string HexToDTMF(std::string_view hex, int count) {
+std::string decodeDtmf(std::string_view hex, int count) {
     std::string digits;
     for (char c : firstCharacters(hex, count)) {
         const int nibble = hexValue(c);
@@ -36,7 +36,7 @@ std::string HexToDTMF(std::string_view hex, int count) {
     return digits;
 }
 
-std::optional<HexText> DTMFToHex(std::string_view text, int count) {
+std::optional<HexText> encodeDtmf(std::string_view text, int count) {
     HexText hex;
     for (char c : firstCharacters(text, count)) {
         if (c == '#') {
@@ -66,14 +66,14 @@ HexText encodeDtmfCodeField(std::string_view code) {
         }
     }
     const int count = static_cast<int>(digits.size());
-    HexText field = DTMFToHex(digits, count).value_or(HexText{});
+    HexText field = encodeDtmf(digits, count).value_or(HexText{});
     field.append(kMaxDtmfDigits - digits.size(), 'F');
     return field + hexDigit(static_cast<unsigned>(count));
 }
 
 std::string decodeDtmfCodeField(std::string_view field) {
     const HexText h = normalizedField(field, kFieldLength);
-    return HexToDTMF(h, hexValue(h.back()));
+    return decodeDtmf(h, hexValue(h.back()));
 }
 
 }  // namespace hm3300::codec

@@ -17,10 +17,10 @@ inline constexpr std::size_t kMaxDtmfDigits = 15;
 bool isDtmfDigit(char c);
 
 // The first `count` nibbles of `hex` as DTMF digits.
-std::string HexToDTMF(std::string_view hex, int count);
+std::string decodeDtmf(std::string_view hex, int count);
 // The first `count` characters of `text` as nibbles; "E" and "F" give nothing, and any
 // character that is neither "#", "*" nor a hexadecimal digit makes the conversion fail.
-std::optional<HexText> DTMFToHex(std::string_view text, int count);
+std::optional<HexText> encodeDtmf(std::string_view text, int count);
 
 // 16 characters. `code` should hold at most 15 DTMF digits (the write check refuses others):
 // other characters are skipped and digits past the 15th dropped.

@@ -55,7 +55,7 @@ std::optional<double> frequencyMHz(std::string_view text) {
     return value;
 }
 
-HexText WriteFre(std::string_view text) {
+HexText encodeFrequency(std::string_view text) {
     if (text.empty()) {
         return HexText(kFieldLength, 'F');
     }
@@ -66,7 +66,7 @@ HexText WriteFre(std::string_view text) {
     return field + hexByte(subKilohertzCode(text));
 }
 
-std::string DecodeFrequency(std::string_view field) {
+std::string decodeFrequency(std::string_view field) {
     const HexText h = normalizedField(field, kFieldLength);
     if (h.starts_with("FF")) {
         return {};

@@ -20,9 +20,9 @@ std::optional<double> frequencyMHz(std::string_view text);
 
 // `text` is empty or a raster frequency. Any other text still gives 8 hex digits (non-digits
 // read as 0, the part below 1 kHz rounded to 62.5 Hz); the write check refuses such texts.
-HexText WriteFre(std::string_view text);
+HexText encodeFrequency(std::string_view text);
 
 // Any 8 hexadecimal characters; a field starting "FF" is no frequency (empty text).
-std::string DecodeFrequency(std::string_view field);
+std::string decodeFrequency(std::string_view field);
 
 }  // namespace hm3300::codec

@@ -68,7 +68,7 @@ bool isHexText(std::string_view text) {
     return true;
 }
 
-HexText BytesToHexText(std::span<const std::uint8_t> bytes) {
+HexText toHexText(std::span<const std::uint8_t> bytes) {
     HexText hex;
     hex.reserve(bytes.size() * 2);
     for (std::uint8_t byte : bytes) {

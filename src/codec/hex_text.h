@@ -29,7 +29,7 @@ int byteAt(std::string_view hex, std::size_t offset);
 HexText normalizedField(std::string_view hex, std::size_t length);
 
 bool isHexText(std::string_view text);  // even length, hexadecimal digits only
-HexText BytesToHexText(std::span<const std::uint8_t> bytes);
+HexText toHexText(std::span<const std::uint8_t> bytes);
 // Pairs of digits to bytes; a trailing odd digit is ignored. Empty when a digit is not hex.
 std::optional<std::vector<std::uint8_t>> hexTextToBytes(std::string_view hex);
 

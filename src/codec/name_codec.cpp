@@ -25,7 +25,7 @@ std::size_t displayableLength(std::string_view text) {
         std::count_if(text.begin(), text.end(), [](char c) { return displayCode(c) >= 0; }));
 }
 
-std::string HexToStr(std::string_view hex) {
+std::string decodeText(std::string_view hex) {
     const HexText field = normalizedField(hex, kFieldLength);
     if (field == kNoName) {
         return {};
@@ -40,7 +40,7 @@ std::string HexToStr(std::string_view hex) {
     return text;
 }
 
-HexText StrToHEX(std::string_view text) {
+HexText encodeText(std::string_view text) {
     HexText hex;
     for (char c : text) {
         if (const int code = displayCode(c); code >= 0) {

@@ -14,13 +14,13 @@ inline constexpr std::size_t kNameLength = 6;
 
 // The display code of a character, or -1 when the radio cannot show it.
 int displayCode(char c);
-// How many characters of `text` the radio can show (the ones StrToHEX keeps).
+// How many characters of `text` the radio can show (the ones encodeText keeps).
 std::size_t displayableLength(std::string_view text);
 
 // 12 hexadecimal characters to text; codes above 0x2A add nothing. Not trimmed.
-std::string HexToStr(std::string_view hex);
+std::string decodeText(std::string_view hex);
 // Text to 12 characters (more when it has over 6 displayable characters), 0F-filled;
 // characters without a display code are skipped.
-HexText StrToHEX(std::string_view text);
+HexText encodeText(std::string_view text);
 
 }  // namespace hm3300::codec

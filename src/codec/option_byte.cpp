@@ -15,7 +15,7 @@ constexpr unsigned kFixedBits = 0xB1;
 
 }  // namespace
 
-HexText writexuan(const model::RadioSettings& settings) {
+HexText encodeOptionByte(const model::RadioSettings& settings) {
     unsigned byte = kFixedBits;
     byte |= settings.flag(Option::Beep) ? kBeepBit : 0;
     byte |= settings.flag(Option::Save) ? kSaveBit : 0;
@@ -24,7 +24,7 @@ HexText writexuan(const model::RadioSettings& settings) {
     return hexByte(byte);
 }
 
-void sendchan(std::string_view hex, model::RadioSettings& settings) {
+void decodeOptionByte(std::string_view hex, model::RadioSettings& settings) {
     const auto byte = static_cast<unsigned>(byteAt(normalizedField(hex, 2), 0));
     settings.setChoice(Option::scankind, byte & kScanKindBit ? 1 : 0);
     settings.setChoice(Option::VFO_MR, byte & kVfoMrBit ? 1 : 0);

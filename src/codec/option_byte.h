@@ -9,7 +9,7 @@
 
 namespace hm3300::codec {
 
-HexText writexuan(const model::RadioSettings& settings);
-void sendchan(std::string_view hex, model::RadioSettings& settings);
+HexText encodeOptionByte(const model::RadioSettings& settings);
+void decodeOptionByte(std::string_view hex, model::RadioSettings& settings);
 
 }  // namespace hm3300::codec

@@ -69,10 +69,10 @@ HexText encodeTone(std::string_view toneText, const std::string& offText, const 
     std::string code;
     const char* flag = flags.ctcss;
     if (tone.back() == 'I' || tone.back() == 'N') {
-        code = CAL_dcs(decimalNumber(tone.substr(1, 3)));
+        code = encodeDcs(decimalNumber(tone.substr(1, 3)));
         flag = tone.back() == 'I' ? flags.dcsInverted : flags.dcsNormal;
     } else {
-        code = CAL_ctc(decimalNumber(tone.substr(0, tone.size() == 5 ? 3 : 2)));
+        code = encodeCtcss(decimalNumber(tone.substr(0, tone.size() == 5 ? 3 : 2)));
     }
     return code.empty() ? kOffField : code + flag;
 }
@@ -105,7 +105,7 @@ int toneIndex(std::string_view field) {
 
 }  // namespace
 
-std::string CAL_ctc(int key) {
+std::string encodeCtcss(int key) {
     static const std::vector<int> keys = [] {
         std::vector<int> wholeHertz;
         for (std::string_view tone : ToneList::ctcssTones()) {
@@ -116,7 +116,7 @@ std::string CAL_ctc(int key) {
     return positionCode(keys, key);
 }
 
-std::string CAL_dcs(int key) {
+std::string encodeDcs(int key) {
     return positionCode(ToneList::dcsCodes(), key);
 }
 
@@ -125,16 +125,16 @@ bool isEncodableTone(std::string_view toneText, const std::string& offText) {
     return tone.empty() || ToneList::indexOf(tone, offText) >= 0;
 }
 
-HexText writeRxcode(std::string_view toneText, const std::string& offText) {
+HexText encodeRxTone(std::string_view toneText, const std::string& offText) {
     return encodeTone(toneText, offText, kReceiveFlags);
 }
 
-HexText writeTxcode(std::string_view toneText, const std::string& offText) {
+HexText encodeTxTone(std::string_view toneText, const std::string& offText) {
     return encodeTone(toneText, offText, kTransmitFlags);
 }
 
-void sendCTC(int which, model::Channel& channel, std::string_view field,
-             const std::string& offText) {
+void decodeTone(int which, model::Channel& channel, std::string_view field,
+                const std::string& offText) {
     const bool receive = which == 2;
     const int index = toneIndex(field);
     if (index >= 0) {

@@ -2,11 +2,11 @@
 
 namespace hm3300::editor {
 
-ConfirmOutcome ConfirmOk(int pendingCommand, model::Codeplug& codeplug) {
+ConfirmOutcome confirmOk(int pendingCommand, model::Codeplug& codeplug) {
     switch (pendingCommand) {
         case kNewCodeplug:
             // The reset values include the password and the call list defaults.
-            model::ResetRadioSettings(codeplug.settings);
+            model::resetRadioSettings(codeplug.settings);
             codeplug.channels.clearAll();
             return ConfirmOutcome::CodeplugReset;
         case kClearChannels:

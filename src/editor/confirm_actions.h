@@ -20,6 +20,6 @@ enum class ConfirmOutcome {
 
 // New keeps the band lists and SpareKeyAssignment; clearing empties all sixteen fields of
 // every channel, the hidden attributes included.
-ConfirmOutcome ConfirmOk(int pendingCommand, model::Codeplug& codeplug);
+ConfirmOutcome confirmOk(int pendingCommand, model::Codeplug& codeplug);
 
 }  // namespace hm3300::editor

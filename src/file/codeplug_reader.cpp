@@ -119,7 +119,7 @@ std::optional<ReadError> readSetting(std::size_t lineNumber, const LayoutLine& l
         // rather than given an empty entry.
         const std::string_view band = firstCharacters(value, 10);
         if (!band.empty()) {
-            model::SelectOrAddBand(codeplug.bands[layout.band], std::string(band));
+            model::selectOrAddBand(codeplug.bands[layout.band], std::string(band));
         }
         return std::nullopt;
     }

@@ -64,7 +64,7 @@ HexText encodeOptionBlock(const model::RadioSettings& s, std::string_view startC
     HexText block(startChannel);
     block += "8002";
     block += {'0', digit(s.choice(Option::Squelch))};
-    block += codec::writexuan(s);
+    block += codec::encodeOptionByte(s);
     block += {'0', digit(s.choice(Option::step))};
     block += {'0', digit(s.choice(Option::TOT))};
     block += codec::hexByte(static_cast<unsigned>(s.choice(Option::APO)));
@@ -93,7 +93,7 @@ void decodeOptionBlock(std::string_view data, model::RadioSettings& s) {
     // Squelch, step and TOT are meant as one decimal digit; a nibble A-F is taken as its
     // value, which the write check then reports as outside the list.
     s.setChoice(Option::Squelch, nibble(block, 7));
-    codec::sendchan(std::string_view(block).substr(8, 2), s);
+    codec::decodeOptionByte(std::string_view(block).substr(8, 2), s);
     s.setChoice(Option::step, nibble(block, 11));
     s.setChoice(Option::TOT, nibble(block, 13));
     s.setChoice(Option::APO, nibble(block, 15));

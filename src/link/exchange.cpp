@@ -14,7 +14,7 @@ constexpr std::size_t kDataOffset = 8;
 // something else.
 bool sendUntilNotBusy(SerialLink& link, std::string_view text, int ms) {
     for (int busy = 0; busy < kMaxBusyReplies; ++busy) {
-        link.SendAndWait(text, ms);
+        link.sendAndWait(text, ms);
         if (link.RxBuffer() != kBusyReply) {
             return true;
         }
@@ -41,7 +41,7 @@ Reply readBlock(SerialLink& link, std::uint16_t address, int byteCount) {
         if (codec::byteAt(reply, 0) != FrameType::DataFrame) {
             return {Verdict::Refused, {}};
         }
-        if (!link.ReplyChecksumOk()) {
+        if (!link.replyChecksumOk()) {
             continue;
         }
         const std::size_t dataLength = 2 * static_cast<std::size_t>(byteCount);

@@ -84,7 +84,7 @@ RunOutcome ProgrammingRun::run(RunMode mode) {
         }
         // Always, also after a failed handshake, so the radio leaves programming mode; the
         // reply is not examined.
-        link_.SendAndWait(kEndRequest, kHandshakeWaitMs);
+        link_.sendAndWait(kEndRequest, kHandshakeWaitMs);
     } else {
         run.fail("port", "the serial port could not be opened again");
     }
@@ -94,15 +94,15 @@ RunOutcome ProgrammingRun::run(RunMode mode) {
 
 bool ProgrammingRun::resetPort() {
     link_.port().setOpen(false);
-    link_.waiter().SysDelay(kPortResetWaitMs);
+    link_.waiter().wait(kPortResetWaitMs);
     const bool open = link_.port().setOpen(true);
-    link_.waiter().SysDelay(kPortResetWaitMs);
+    link_.waiter().wait(kPortResetWaitMs);
     return open;
 }
 
 void ProgrammingRun::handshake(RunContext& run) {
     for (int attempt = 0; attempt < kHandshakeAttempts; ++attempt) {
-        link_.SendAndWait(kHandshakeRequest, kHandshakeWaitMs);
+        link_.sendAndWait(kHandshakeRequest, kHandshakeWaitMs);
         if (link_.RxBuffer() == kIdentificationReply) {
             run.LinkOk = true;
             return;

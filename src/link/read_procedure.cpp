@@ -41,7 +41,7 @@ void takeBands(RunContext& run, std::string_view data) {
         return;
     }
     for (std::size_t i = 0; i < ranges.size(); ++i) {
-        model::SelectOrAddBand(run.document.bands[model::kBandListIds[i]], ranges[i]);
+        model::selectOrAddBand(run.document.bands[model::kBandListIds[i]], ranges[i]);
     }
 }
 
@@ -55,7 +55,7 @@ bool readChannel(RunContext& run, int channel) {
         run.fail(channelSlotStep(channel), slot.verdict);
         return false;
     }
-    codec::DecodeChannelSlot(row, slot.data, run.texts);
+    codec::decodeChannelSlot(row, slot.data, run.texts);
     run.progressStep();
 
     const Reply name = readBlock(run.link, nameSlotAddress(channel), kNameSlotSize);
@@ -63,7 +63,7 @@ bool readChannel(RunContext& run, int channel) {
         run.fail(nameSlotStep(channel), name.verdict);
         return false;
     }
-    row[ChannelField::Alias] = codec::DecodeNameSlot(name.data);
+    row[ChannelField::Alias] = codec::decodeNameSlot(name.data);
     return true;
 }
 

@@ -11,16 +11,16 @@ void SerialLink::MakeFrame(std::string_view text) {
     txBytes_ = frameBytes(text);
 }
 
-void SerialLink::SendAndWait(std::string_view text, int ms) {
+void SerialLink::sendAndWait(std::string_view text, int ms) {
     MakeFrame(text);
     // Cleared before the bytes leave, so nothing of this exchange can be lost.
     rxBuffer_.clear();
     port_.write(txBytes_);
-    waiter_.SysDelay(ms);
+    waiter_.wait(ms);
 }
 
-void SerialLink::MSComm1Comm(std::span<const std::uint8_t> bytes) {
-    rxBuffer_ += codec::BytesToHexText(bytes);
+void SerialLink::receive(std::span<const std::uint8_t> bytes) {
+    rxBuffer_ += codec::toHexText(bytes);
     // The echo is dropped only once something beyond it has arrived, so a frame the radio
     // does not answer leaves its echo in the buffer.
     if (echoLength_ != 0 && singleHead_ && rxBuffer_.size() > echoLength_) {
@@ -29,7 +29,7 @@ void SerialLink::MSComm1Comm(std::span<const std::uint8_t> bytes) {
     }
 }
 
-bool SerialLink::ReplyChecksumOk() const {
+bool SerialLink::replyChecksumOk() const {
     return checksumOk(rxBuffer_);
 }
 

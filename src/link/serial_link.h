@@ -15,7 +15,7 @@ namespace hm3300::link {
 
 using codec::HexText;
 
-// The serial port as the link drives it. The adapter calls SerialLink::MSComm1Comm with
+// The serial port as the link drives it. The adapter calls SerialLink::receive with
 // every chunk of bytes it receives.
 class Port {
 public:
@@ -30,7 +30,7 @@ public:
 class Waiter {
 public:
     virtual ~Waiter() = default;
-    virtual void SysDelay(int ms) = 0;
+    virtual void wait(int ms) = 0;
 };
 
 class SerialLink {
@@ -41,13 +41,13 @@ public:
 
     // Builds TxBytes (with checksum) from `text` and sets EchoLength.
     void MakeFrame(std::string_view text);
-    // MakeFrame, clear RxBuffer, write TxBytes, SysDelay(ms); the caller judges RxBuffer.
-    void SendAndWait(std::string_view text, int ms);
+    // MakeFrame, clear RxBuffer, write TxBytes, wait(ms); the caller judges RxBuffer.
+    void sendAndWait(std::string_view text, int ms);
     // Receive step: appends `bytes` to RxBuffer and removes the single-head echo once the
     // buffer has grown past it.
-    void MSComm1Comm(std::span<const std::uint8_t> bytes);
+    void receive(std::span<const std::uint8_t> bytes);
 
-    bool ReplyChecksumOk() const;
+    bool replyChecksumOk() const;
     const HexText& RxBuffer() const { return rxBuffer_; }
     const std::vector<std::uint8_t>& TxBytes() const { return txBytes_; }
     std::size_t EchoLength() const { return echoLength_; }

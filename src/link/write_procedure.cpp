@@ -41,7 +41,7 @@ void writeOnce(RunContext& run, std::string_view step, std::uint16_t address,
 void writeChannels(RunContext& run) {
     for (int channel = 1; channel <= kChannelCount; ++channel) {
         const model::Channel& row = run.document.channels.row(channel);
-        const HexText slot = codec::EncodeChannelSlot(row, run.texts);
+        const HexText slot = codec::encodeChannelSlot(row, run.texts);
         const Reply reply = run.withRetries(
             [&] { return writeBlock(run.link, channelSlotAddress(channel), slot); });
         if (!reply.accepted()) {
@@ -50,7 +50,7 @@ void writeChannels(RunContext& run) {
         }
         run.progressStep();
         writeOnce(run, nameSlotStep(channel), nameSlotAddress(channel),
-                  codec::EncodeNameSlot(row[ChannelField::Alias]));
+                  codec::encodeNameSlot(row[ChannelField::Alias]));
     }
 }
 

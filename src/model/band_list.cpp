@@ -40,7 +40,7 @@ std::string BandList::selectedText() const {
     return entries[static_cast<std::size_t>(selected)];
 }
 
-void SelectOrAddBand(BandList& list, const std::string& text) {
+void selectOrAddBand(BandList& list, const std::string& text) {
     const auto it = std::find(list.entries.begin(), list.entries.end(), text);
     if (it != list.entries.end()) {
         list.selected = static_cast<int>(it - list.entries.begin());

@@ -25,7 +25,7 @@ struct BandList {
 };
 
 // Selects the first entry equal to `text`, or appends `text` and selects it.
-void SelectOrAddBand(BandList& list, const std::string& text);
+void selectOrAddBand(BandList& list, const std::string& text);
 
 struct BandLists {
     std::array<BandList, 4> lists;

@@ -157,7 +157,7 @@ void RadioSettings::setText(Option option, std::string text) {
     texts_[slot(option)] = std::move(text);
 }
 
-void ResetRadioSettings(RadioSettings& settings) {
+void resetRadioSettings(RadioSettings& settings) {
     const int spareKey = settings.choice(Option::SpareKeyAssignment);
     settings = RadioSettings{};
     settings.setChoice(Option::SpareKeyAssignment, spareKey);

@@ -114,6 +114,6 @@ private:
 };
 
 // New: every option back to its default, except SpareKeyAssignment.
-void ResetRadioSettings(RadioSettings& settings);
+void resetRadioSettings(RadioSettings& settings);
 
 }  // namespace hm3300::model

@@ -7,7 +7,7 @@
 
 namespace hm3300::port {
 
-void EventLoopWaiter::SysDelay(int ms) {
+void EventLoopWaiter::wait(int ms) {
     if (ms <= 0) {
         return;
     }

@@ -55,7 +55,7 @@ PortProbe probeDevice(const QString& path) {
 
 }  // namespace
 
-PortProbe ProbePort(const QString& path) {
+PortProbe probePort(const QString& path) {
     PortProbe probe = probeDevice(path);
     if (!probe) {
         return probe;

@@ -1,5 +1,5 @@
 #pragma once
-// ProbePort: whether a serial device can be opened for reading and writing at this moment,
+// probePort: whether a serial device can be opened for reading and writing at this moment,
 // and if not, why and what to do about it.
 
 #include <QString>
@@ -17,6 +17,6 @@ struct PortProbe {
 };
 
 // Opens `path` (a device such as /dev/ttyUSB0) for reading and writing and closes it again.
-PortProbe ProbePort(const QString& path);
+PortProbe probePort(const QString& path);
 
 }  // namespace hm3300::port

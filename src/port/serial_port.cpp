@@ -36,8 +36,8 @@ QString SerialPort::problem() const {
 void SerialPort::receive() {
     const QByteArray chunk = serial_.readAll();
     if (link_ != nullptr && !chunk.isEmpty()) {
-        link_->MSComm1Comm(std::span(reinterpret_cast<const std::uint8_t*>(chunk.constData()),
-                                     static_cast<std::size_t>(chunk.size())));
+        link_->receive(std::span(reinterpret_cast<const std::uint8_t*>(chunk.constData()),
+                                 static_cast<std::size_t>(chunk.size())));
     }
 }
 

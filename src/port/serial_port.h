@@ -1,7 +1,7 @@
 #pragma once
 // The radio link's serial port: a QSerialPort opened by device path at 9600 baud, 8 data
 // bits, no parity, one stop bit, no flow control. Every chunk it receives goes to the
-// link's receive step, which runs while the link waits in SysDelay.
+// link's receive step, which runs while the link waits.
 
 #include <QSerialPort>
 #include <QString>

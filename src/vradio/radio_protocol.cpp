@@ -30,7 +30,7 @@ std::uint16_t addressOf(const Bytes& frame) {
 
 // A read is answered with the frame the program writes with: type, length, address, data.
 Bytes dataFrame(std::uint16_t address, std::span<const std::uint8_t> data) {
-    return link::frameBytes(link::writeRequest(address, codec::BytesToHexText(data)));
+    return link::frameBytes(link::writeRequest(address, codec::toHexText(data)));
 }
 
 // An erased band block makes the program refuse to write: the radio reports no bands.
@@ -48,8 +48,8 @@ void eraseBandBlock(std::uint16_t address, std::span<std::uint8_t> data) {
 
 std::string describe(const Outcome& outcome) {
     const auto reply =
-        outcome.reply.empty() ? std::string("no answer") : codec::BytesToHexText(outcome.reply);
-    return codec::BytesToHexText(outcome.request) + " -> " + reply + ": " + outcome.note;
+        outcome.reply.empty() ? std::string("no answer") : codec::toHexText(outcome.reply);
+    return codec::toHexText(outcome.request) + " -> " + reply + ": " + outcome.note;
 }
 
 RadioProtocol::RadioProtocol(RadioMemory& memory, Faults faults)

@@ -42,7 +42,7 @@ private:
 
 private slots:
     void init() {
-        model::ResetRadioSettings(document_.settings());
+        model::resetRadioSettings(document_.settings());
         page_ = new DtmfPage(document_);
         page_->resize(790, 500);
         QVERIFY(showActive(*page_));
@@ -125,7 +125,7 @@ private slots:
         QVERIFY(!field("Stun Code")->isEnabled());
         QVERIFY(!list("Stun Type")->isEnabled());
 
-        model::ResetRadioSettings(document_.settings());  // New
+        model::resetRadioSettings(document_.settings());  // New
         page_->showDocument();
         QVERIFY(stun->isChecked());
         QVERIFY(field("Stun Code")->isEnabled());

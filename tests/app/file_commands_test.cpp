@@ -50,10 +50,10 @@ void editCodeplug(Document& document) {
         channel[model::ChannelField::Alias] = "RPT" + std::to_string(number);
         channel[model::ChannelField::RxCode] = "53";
     }
-    model::SelectOrAddBand(codeplug.bands[model::BandListId::BAND_Rx], "136-174MHz");
-    model::SelectOrAddBand(codeplug.bands[model::BandListId::BAND_Tx], "136-174MHz");
-    model::SelectOrAddBand(codeplug.bands[model::BandListId::BAND_Rx1], "400-470MHz");
-    model::SelectOrAddBand(codeplug.bands[model::BandListId::BAND_Tx1], "400-470MHz");
+    model::selectOrAddBand(codeplug.bands[model::BandListId::BAND_Rx], "136-174MHz");
+    model::selectOrAddBand(codeplug.bands[model::BandListId::BAND_Tx], "136-174MHz");
+    model::selectOrAddBand(codeplug.bands[model::BandListId::BAND_Rx1], "400-470MHz");
+    model::selectOrAddBand(codeplug.bands[model::BandListId::BAND_Tx1], "400-470MHz");
     document.notifyReplaced();
 }
 

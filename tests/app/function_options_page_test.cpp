@@ -26,7 +26,7 @@ private:
 
 private slots:
     void init() {
-        model::ResetRadioSettings(document_.settings());
+        model::resetRadioSettings(document_.settings());
         page_ = new FunctionOptionsPage(document_);
         page_->resize(790, 500);
         QVERIFY(showActive(*page_));

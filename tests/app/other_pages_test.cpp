@@ -35,7 +35,7 @@ private:
 
 private slots:
     void init() {
-        model::ResetRadioSettings(document_.settings());
+        model::resetRadioSettings(document_.settings());
         auto& bands = document_.codeplug().bands;
         bands[BandListId::BAND_Rx] = {{"400-470MHz", "430-440MHz"}, 0};
         bands[BandListId::BAND_Tx] = {{"400-470MHz"}, 0};
@@ -54,7 +54,7 @@ private slots:
         QVERIFY(password()->isEnabled());
         QVERIFY(document_.settings().flag(Option::ChangePassword));
 
-        model::ResetRadioSettings(document_.settings());  // New
+        model::resetRadioSettings(document_.settings());  // New
         page_->showDocument();
         QVERIFY(!changePassword()->isChecked());
         QVERIFY(!password()->isEnabled());

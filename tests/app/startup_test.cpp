@@ -149,7 +149,7 @@ private slots:
             window->menu().ports[2]->trigger();
             window->menu().singleHead->trigger();
             window->menu().skins[1]->trigger();
-            model::SelectOrAddBand(window->document().codeplug().bands[model::BandListId::BAND_Tx1],
+            model::selectOrAddBand(window->document().codeplug().bands[model::BandListId::BAND_Tx1],
                                    "350-390MHz");
             window->close();
         }

@@ -21,9 +21,9 @@ Channel newChannel(const char* rxFreq, const model::ValueTexts& texts = kChinese
 }
 
 TEST(ChannelSlot, NewChannelEncodesAsTheRadioExpects) {
-    EXPECT_EQ(EncodeChannelSlot(newChannel("145.12500"), kChinese),
+    EXPECT_EQ(encodeChannelSlot(newChannel("145.12500"), kChinese),
               "1451250014512500FF00FF00FFFFFF70");
-    EXPECT_EQ(EncodeChannelSlot(newChannel("145.12500", kEnglish), kEnglish),
+    EXPECT_EQ(encodeChannelSlot(newChannel("145.12500", kEnglish), kEnglish),
               "1451250014512500FF00FF00FFFFFF70");
 }
 
@@ -36,7 +36,7 @@ TEST(ChannelSlot, ShiftNibbleComparesTheFrequenciesAsNumbers) {
                           Case{"145.125", '0'}}) {
         Channel channel = newChannel("145.12500");
         channel[ChannelField::TxFreq] = c.txFreq;
-        EXPECT_EQ(EncodeChannelSlot(channel, kChinese).back(), c.shift) << c.txFreq;
+        EXPECT_EQ(encodeChannelSlot(channel, kChinese).back(), c.shift) << c.txFreq;
     }
 }
 
@@ -54,8 +54,9 @@ TEST(ChannelSlot, PowerNibbleIsFWhenAllThreeAreEmpty) {
         channel[ChannelField::Power] = c.power;
         channel[ChannelField::Bandwidth] = c.bandwidth;
         channel[ChannelField::BusyLock] = c.busyLock;
-        EXPECT_EQ(writecan(channel, kChinese), c.nibble) << c.power << c.bandwidth << c.busyLock;
-        EXPECT_EQ(EncodeChannelSlot(channel, kChinese)[28], c.nibble);
+        EXPECT_EQ(encodePowerNibble(channel, kChinese), c.nibble)
+            << c.power << c.bandwidth << c.busyLock;
+        EXPECT_EQ(encodeChannelSlot(channel, kChinese)[28], c.nibble);
     }
 }
 
@@ -72,7 +73,7 @@ TEST(ChannelSlot, VoiceNibbleCombinesTailEliminationAndVoiceMode) {
         Channel channel = newChannel("145.12500");
         channel[ChannelField::TailElim] = c.tailElim;
         channel[ChannelField::VoiceMode] = c.voiceMode;
-        EXPECT_EQ(EncodeChannelSlot(channel, kChinese)[29], c.nibble) << c.tailElim << c.voiceMode;
+        EXPECT_EQ(encodeChannelSlot(channel, kChinese)[29], c.nibble) << c.tailElim << c.voiceMode;
     }
 }
 
@@ -82,28 +83,28 @@ TEST(ChannelSlot, SwitchNibbleSetsABitForEachOffSwitch) {
          {ChannelField::ScanAdd, ChannelField::Vox, ChannelField::Dtmf, ChannelField::PttId}) {
         channel[field] = kChinese.OffText;
     }
-    EXPECT_EQ(EncodeChannelSlot(channel, kChinese)[30], 'F');
+    EXPECT_EQ(encodeChannelSlot(channel, kChinese)[30], 'F');
     for (ChannelField field :
          {ChannelField::ScanAdd, ChannelField::Vox, ChannelField::Dtmf, ChannelField::PttId}) {
         channel[field] = kChinese.OnText;
     }
-    EXPECT_EQ(EncodeChannelSlot(channel, kChinese)[30], '0');
+    EXPECT_EQ(encodeChannelSlot(channel, kChinese)[30], '0');
     channel[ChannelField::ScanAdd] = "";  // anything but the off text counts as on
     channel[ChannelField::PttId] = kChinese.OffText;
-    EXPECT_EQ(EncodeChannelSlot(channel, kChinese)[30], '1');
+    EXPECT_EQ(encodeChannelSlot(channel, kChinese)[30], '1');
 }
 
 TEST(ChannelSlot, EmptyChannelIsErasedMemoryWithABlankName) {
     Channel channel;
     channel[ChannelField::TxFreq] = "145.12500";  // a leftover does not make a channel
     channel[ChannelField::Alias] = "";
-    EXPECT_EQ(EncodeChannelSlot(channel, kChinese), std::string(32, 'F'));
-    EXPECT_EQ(EncodeNameSlot(channel[ChannelField::Alias]), "0F0F0F0F0F0FFFFF");
+    EXPECT_EQ(encodeChannelSlot(channel, kChinese), std::string(32, 'F'));
+    EXPECT_EQ(encodeNameSlot(channel[ChannelField::Alias]), "0F0F0F0F0F0FFFFF");
 }
 
 TEST(ChannelSlot, DecodingSetsEveryAttributeFromTheNibbles) {
     Channel channel;
-    DecodeChannelSlot(channel, "1451250014572500028202C3FFFF6AB1", kChinese);
+    decodeChannelSlot(channel, "1451250014572500028202C3FFFF6AB1", kChinese);
     EXPECT_EQ(channel[ChannelField::RxFreq], "145.12500");
     EXPECT_EQ(channel[ChannelField::TxFreq], "145.72500");
     EXPECT_EQ(channel[ChannelField::RxTone], "67.0");
@@ -125,13 +126,13 @@ TEST(ChannelSlot, DecodingSetsEveryAttributeFromTheNibbles) {
 TEST(ChannelSlot, PowerNibblesZeroAndTwoReadTheSame) {
     for (char nibble : {'0', '2'}) {
         Channel channel;
-        sendcan(nibble, channel, kChinese);
+        decodePowerNibble(nibble, channel, kChinese);
         EXPECT_EQ(channel[ChannelField::Power], "低功率");
         EXPECT_EQ(channel[ChannelField::Bandwidth], "窄带");
         EXPECT_EQ(channel[ChannelField::BusyLock], "启用");
     }
     Channel channel;
-    sendcan('F', channel, kEnglish);
+    decodePowerNibble('F', channel, kEnglish);
     EXPECT_EQ(channel[ChannelField::Power], "High");
     EXPECT_EQ(channel[ChannelField::Bandwidth], "Wide");
     EXPECT_EQ(channel[ChannelField::BusyLock], "OFF");
@@ -150,7 +151,7 @@ TEST(ChannelSlot, VoiceCodesBelowFourLeaveTheVoiceModeAlone) {
         channel[ChannelField::VoiceMode] = "压扩";  // held before the read
         HexText slot = "1451250014512500FF00FF00FFFFFF70";
         slot[29] = c.nibble;
-        DecodeChannelSlot(channel, slot, kChinese);
+        decodeChannelSlot(channel, slot, kChinese);
         EXPECT_EQ(channel[ChannelField::TailElim], c.tailElim) << c.nibble;
         EXPECT_EQ(channel[ChannelField::VoiceMode], c.voiceMode) << c.nibble;
     }
@@ -160,7 +161,7 @@ TEST(ChannelSlot, SlotStartingFFEmptiesAllButTheVoiceMode) {
     Channel channel = newChannel("145.12500");
     channel[ChannelField::Alias] = "OLD";
     channel[ChannelField::VoiceMode] = "扰频";
-    DecodeChannelSlot(channel, "FF51250014512500028202C3FFFF6AB1", kChinese);
+    decodeChannelSlot(channel, "FF51250014512500028202C3FFFF6AB1", kChinese);
     Channel expected;
     expected[ChannelField::VoiceMode] = "扰频";
     EXPECT_EQ(channel, expected);
@@ -168,21 +169,21 @@ TEST(ChannelSlot, SlotStartingFFEmptiesAllButTheVoiceMode) {
 
 TEST(ChannelSlot, MalformedSlotsDecodeWithoutFailing) {
     Channel channel;
-    DecodeChannelSlot(channel, "14512500", kChinese);  // the rest reads as erased
+    decodeChannelSlot(channel, "14512500", kChinese);  // the rest reads as erased
     EXPECT_EQ(channel[ChannelField::RxFreq], "145.12500");
     EXPECT_EQ(channel[ChannelField::TxFreq], "");
     EXPECT_EQ(channel[ChannelField::RxTone], "禁用");
-    DecodeChannelSlot(channel, "", kChinese);
+    decodeChannelSlot(channel, "", kChinese);
     EXPECT_FALSE(channel.exists());
 }
 
 TEST(ChannelSlot, NameSlotCarriesTheAliasAndTwoErasedBytes) {
-    EXPECT_EQ(EncodeNameSlot("CH-1"), "12170A010F0FFFFF");
-    EXPECT_EQ(DecodeNameSlot("12170A010F0FFFFF"), "CH-1");
-    EXPECT_EQ(DecodeNameSlot("0F100F110F0FFFFF"), "A B");
-    EXPECT_EQ(DecodeNameSlot("FFFFFFFFFFFF0000"), "");
-    EXPECT_EQ(DecodeNameSlot("0F0F0F0F0F0FFFFF"), "");
-    EXPECT_EQ(EncodeNameSlot("ABCDEFGH"), "101112131415FFFF");  // refused before a write
+    EXPECT_EQ(encodeNameSlot("CH-1"), "12170A010F0FFFFF");
+    EXPECT_EQ(decodeNameSlot("12170A010F0FFFFF"), "CH-1");
+    EXPECT_EQ(decodeNameSlot("0F100F110F0FFFFF"), "A B");
+    EXPECT_EQ(decodeNameSlot("FFFFFFFFFFFF0000"), "");
+    EXPECT_EQ(decodeNameSlot("0F0F0F0F0F0FFFFF"), "");
+    EXPECT_EQ(encodeNameSlot("ABCDEFGH"), "101112131415FFFF");  // refused before a write
 }
 
 struct RoundTripCase {
@@ -239,9 +240,9 @@ TEST(ChannelSlot, ChannelsRoundTripThroughTheirSlots) {
         for (const RoundTripCase& c : cases) {
             const Channel original = channelOf(c, *texts);
             Channel decoded = newChannel("100.00000", *texts);  // whatever the row held before
-            DecodeChannelSlot(decoded, EncodeChannelSlot(original, *texts), *texts);
+            decodeChannelSlot(decoded, encodeChannelSlot(original, *texts), *texts);
             decoded[ChannelField::Alias] =
-                DecodeNameSlot(EncodeNameSlot(original[ChannelField::Alias]));
+                decodeNameSlot(encodeNameSlot(original[ChannelField::Alias]));
             EXPECT_EQ(decoded, original) << c.rxFreq << " " << c.alias;
         }
     }

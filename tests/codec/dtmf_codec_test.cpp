@@ -14,26 +14,26 @@ TEST(DtmfCodec, DigitsAndNibblesConvertBothWays) {
     for (const DigitsCase& c : {DigitsCase{"*0#", "BAC"}, DigitsCase{"ABCD", "DEF0"},
                                 DigitsCase{"1234567890", "123456789A"}, DigitsCase{"", ""}}) {
         const int count = static_cast<int>(std::string_view(c.digits).size());
-        EXPECT_EQ(DTMFToHex(c.digits, count), c.nibbles) << c.digits;
-        EXPECT_EQ(HexToDTMF(c.nibbles, count), c.digits) << c.nibbles;
+        EXPECT_EQ(encodeDtmf(c.digits, count), c.nibbles) << c.digits;
+        EXPECT_EQ(decodeDtmf(c.nibbles, count), c.digits) << c.nibbles;
     }
-    EXPECT_EQ(HexToDTMF("0123456789ABCDEF", 16), "D1234567890*#ABC");
+    EXPECT_EQ(decodeDtmf("0123456789ABCDEF", 16), "D1234567890*#ABC");
 }
 
 TEST(DtmfCodec, DTMFToHexSkipsEAndFAndRefusesOtherCharacters) {
-    EXPECT_EQ(DTMFToHex("1E2F", 4), "12");
-    EXPECT_EQ(DTMFToHex("abcd", 4), "DEF0");  // read as hexadecimal digits
-    EXPECT_EQ(DTMFToHex("12345", 3), "123");  // only the first `count` characters
-    EXPECT_EQ(DTMFToHex("12", 5), "12");
-    EXPECT_EQ(DTMFToHex("12X", 3), std::nullopt);
-    EXPECT_EQ(DTMFToHex("1 2", 3), std::nullopt);
-    EXPECT_EQ(DTMFToHex("12X", 2), "12");  // the bad character lies beyond the count
+    EXPECT_EQ(encodeDtmf("1E2F", 4), "12");
+    EXPECT_EQ(encodeDtmf("abcd", 4), "DEF0");  // read as hexadecimal digits
+    EXPECT_EQ(encodeDtmf("12345", 3), "123");  // only the first `count` characters
+    EXPECT_EQ(encodeDtmf("12", 5), "12");
+    EXPECT_EQ(encodeDtmf("12X", 3), std::nullopt);
+    EXPECT_EQ(encodeDtmf("1 2", 3), std::nullopt);
+    EXPECT_EQ(encodeDtmf("12X", 2), "12");  // the bad character lies beyond the count
 }
 
 TEST(DtmfCodec, HexToDTMFReadsOnlyTheCountedNibbles) {
-    EXPECT_EQ(HexToDTMF("BAC", 2), "*0");
-    EXPECT_EQ(HexToDTMF("BAC", 9), "*0#");
-    EXPECT_EQ(HexToDTMF("BAC", -1), "");
+    EXPECT_EQ(decodeDtmf("BAC", 2), "*0");
+    EXPECT_EQ(decodeDtmf("BAC", 9), "*0#");
+    EXPECT_EQ(decodeDtmf("BAC", -1), "");
 }
 
 TEST(DtmfCodec, CodeFieldsCarryDigitsFillAndCount) {

@@ -17,7 +17,7 @@ TEST(FrequencyCodec, WriteFrePacksSixDigitsAndTheSubKilohertzCode) {
          {FrequencyCase{"145.12500", "14512500"}, FrequencyCase{"438.00625", "43800604"},
           FrequencyCase{"145.01875", "1450180C"}, FrequencyCase{"145.01250", "14501208"},
           FrequencyCase{"999.99975", "9999990C"}, FrequencyCase{"", "FFFFFFFF"}}) {
-        EXPECT_EQ(WriteFre(c.text), c.field) << c.text;
+        EXPECT_EQ(encodeFrequency(c.text), c.field) << c.text;
     }
 }
 
@@ -33,7 +33,7 @@ TEST(FrequencyCodec, DecodeFrequencyCopiesNibblesAndScalesTheCode) {
              FrequencyCase{"", "FF123456"},  // the first byte alone decides
              FrequencyCase{"", "ff123456"},
          }) {
-        EXPECT_EQ(DecodeFrequency(c.field), c.text) << c.field;
+        EXPECT_EQ(decodeFrequency(c.field), c.text) << c.field;
     }
 }
 
@@ -55,9 +55,9 @@ TEST(FrequencyCodec, EveryRasterTextOfSampledMegahertzRoundTrips) {
             for (int tail : {0, 25, 50, 75}) {
                 char text[16];
                 std::snprintf(text, sizeof text, "%03d.%03d%02d", megahertz, kilohertz, tail);
-                const HexText field = WriteFre(text);
+                const HexText field = encodeFrequency(text);
                 ASSERT_EQ(field.size(), 8u) << text;
-                ASSERT_EQ(DecodeFrequency(field), text);
+                ASSERT_EQ(decodeFrequency(field), text);
             }
         }
     }
@@ -67,20 +67,20 @@ TEST(FrequencyCodec, EveryRasterTextOfSampledMegahertzRoundTrips) {
 // encoder must still give a field of 8 hex digits; the sub-kilohertz part is rounded.
 TEST(FrequencyCodec, MalformedTextsStillGiveEightHexDigits) {
     for (const char* text : {"145.1234", "1", "abc.defgh", "145.125", "1451250000000", "中文"}) {
-        const HexText field = WriteFre(text);
+        const HexText field = encodeFrequency(text);
         EXPECT_EQ(field.size(), 8u) << text;
         EXPECT_TRUE(isHexText(field)) << text;
     }
     for (unsigned code = 0; code < 16; ++code) {
         const HexText field = "145125" + hexByte(code);
-        EXPECT_EQ(WriteFre(DecodeFrequency(field)), field);
+        EXPECT_EQ(encodeFrequency(decodeFrequency(field)), field);
     }
 }
 
 TEST(FrequencyCodec, ShortOrForeignFieldsDecodeWithoutFailing) {
-    EXPECT_EQ(DecodeFrequency(""), "");
-    EXPECT_EQ(DecodeFrequency("1451"), "145.1FF1593");  // missing bytes read as erased
-    EXPECT_EQ(DecodeFrequency("145125zz"), "145.1251593");
+    EXPECT_EQ(decodeFrequency(""), "");
+    EXPECT_EQ(decodeFrequency("1451"), "145.1FF1593");  // missing bytes read as erased
+    EXPECT_EQ(decodeFrequency("145125zz"), "145.1251593");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ namespace {
 
 TEST(HexText, BytesBecomeUppercasePairsAndBack) {
     const std::vector<std::uint8_t> bytes{0x0A, 0x1F, 0x00, 0xFF, 0x9C};
-    EXPECT_EQ(BytesToHexText(bytes), "0A1F00FF9C");
+    EXPECT_EQ(toHexText(bytes), "0A1F00FF9C");
     EXPECT_EQ(hexTextToBytes("0A1F00FF9C"), bytes);
     EXPECT_EQ(hexTextToBytes("0a1f00ff9c"), bytes);
     EXPECT_EQ(hexByte(0x5), "05");

@@ -15,7 +15,7 @@ TEST(NameCodec, StrToHEXWritesDisplayCodesAndBlankFill) {
                               NameCase{"a1b", "010F0F0F0F0F"}, NameCase{"", "0F0F0F0F0F0F"},
                               NameCase{"中文", "0F0F0F0F0F0F"}, NameCase{"+_/.*Z", "0B0C0D0E2A29"},
                               NameCase{"ABCDEFG", "10111213141516"}}) {
-        EXPECT_EQ(StrToHEX(c.text), c.field) << c.text;
+        EXPECT_EQ(encodeText(c.text), c.field) << c.text;
     }
 }
 
@@ -23,13 +23,13 @@ TEST(NameCodec, HexToStrReadsDisplayCodesUntrimmed) {
     for (const NameCase& c : {NameCase{"CH-1  ", "12170A010F0F"}, NameCase{"", "FFFFFFFFFFFF"},
                               NameCase{"CH   ", "12FF170F0F0F"}, NameCase{"*0", "2A2B00"},
                               NameCase{"", "ffffffffffff"}}) {
-        EXPECT_EQ(HexToStr(c.field), c.text) << c.field;
+        EXPECT_EQ(decodeText(c.field), c.text) << c.field;
     }
 }
 
 TEST(NameCodec, EveryDisplayCodeRoundTrips) {
     for (unsigned code = 0; code <= 0x2A; ++code) {
-        const std::string text = HexToStr(hexByte(code) + "0F0F0F0F0F").substr(0, 1);
+        const std::string text = decodeText(hexByte(code) + "0F0F0F0F0F").substr(0, 1);
         ASSERT_EQ(text.size(), 1u) << code;
         EXPECT_EQ(displayCode(text[0]), static_cast<int>(code));
     }

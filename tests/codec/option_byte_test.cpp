@@ -29,28 +29,28 @@ TEST(OptionByte, FunctionByteRoundTripsEveryCombination) {
         settings.setChoice(Option::VFO_MR, c.vfoMr);
         settings.setFlag(Option::Save, c.save);
         settings.setFlag(Option::Beep, c.beep);
-        EXPECT_EQ(writexuan(settings), c.byte);
+        EXPECT_EQ(encodeOptionByte(settings), c.byte);
 
         model::RadioSettings read;
         read.setChoice(Option::scankind, 1 - c.scanKind);
         read.setChoice(Option::VFO_MR, 1 - c.vfoMr);
         read.setFlag(Option::Save, !c.save);
         read.setFlag(Option::Beep, !c.beep);
-        sendchan(c.byte, read);
+        decodeOptionByte(c.byte, read);
         EXPECT_EQ(read, settings) << c.byte;
     }
 }
 
 TEST(OptionByte, ReadingIgnoresTheFixedBits) {
     model::RadioSettings settings;
-    sendchan("00", settings);
+    decodeOptionByte("00", settings);
     EXPECT_EQ(settings.choice(Option::scankind), 0);
     EXPECT_EQ(settings.choice(Option::VFO_MR), 0);
     EXPECT_FALSE(settings.flag(Option::Save));
     EXPECT_FALSE(settings.flag(Option::Beep));
 
-    sendchan("4E", settings);  // only the four option bits set
-    EXPECT_EQ(writexuan(settings), "FF");
+    decodeOptionByte("4E", settings);  // only the four option bits set
+    EXPECT_EQ(encodeOptionByte(settings), "FF");
     EXPECT_EQ(settings, model::RadioSettings{});
 }
 

@@ -15,17 +15,17 @@ using testing::kChinese;
 const std::string& kOff = kChinese.OffText;
 
 TEST(ToneCodec, CodeTablesGiveThePositionOfTheKey) {
-    EXPECT_EQ(CAL_ctc(63), "01");
-    EXPECT_EQ(CAL_ctc(67), "02");
-    EXPECT_EQ(CAL_ctc(100), "0E");
-    EXPECT_EQ(CAL_ctc(254), "33");
-    EXPECT_EQ(CAL_ctc(64), "");
-    EXPECT_EQ(CAL_ctc(-1), "");
-    EXPECT_EQ(CAL_dcs(17), "01");
-    EXPECT_EQ(CAL_dcs(23), "02");
-    EXPECT_EQ(CAL_dcs(114), "13");
-    EXPECT_EQ(CAL_dcs(754), "6B");
-    EXPECT_EQ(CAL_dcs(18), "");
+    EXPECT_EQ(encodeCtcss(63), "01");
+    EXPECT_EQ(encodeCtcss(67), "02");
+    EXPECT_EQ(encodeCtcss(100), "0E");
+    EXPECT_EQ(encodeCtcss(254), "33");
+    EXPECT_EQ(encodeCtcss(64), "");
+    EXPECT_EQ(encodeCtcss(-1), "");
+    EXPECT_EQ(encodeDcs(17), "01");
+    EXPECT_EQ(encodeDcs(23), "02");
+    EXPECT_EQ(encodeDcs(114), "13");
+    EXPECT_EQ(encodeDcs(754), "6B");
+    EXPECT_EQ(encodeDcs(18), "");
 }
 
 struct EncodeCase {
@@ -51,7 +51,7 @@ TEST(ToneCodec, ToneTextsEncodeToCodeAndDirectionFlag) {
              EncodeCase{true, " 67.0\t", "0282"},
              EncodeCase{false, "\r禁用 ", "FF00"},
          }) {
-        const HexText field = c.receive ? writeRxcode(c.text, kOff) : writeTxcode(c.text, kOff);
+        const HexText field = c.receive ? encodeRxTone(c.text, kOff) : encodeTxTone(c.text, kOff);
         EXPECT_EQ(field, c.field) << c.text << (c.receive ? " rx" : " tx");
     }
 }
@@ -60,8 +60,8 @@ TEST(ToneCodec, EveryToneListEntryRoundTripsWithItsIndex) {
     for (int index = 0; index < model::ToneList::kSize; ++index) {
         const std::string text = model::ToneList::text(index, kOff);
         Channel channel;
-        sendCTC(2, channel, writeRxcode(text, kOff), kOff);
-        sendCTC(4, channel, writeTxcode(text, kOff), kOff);
+        decodeTone(2, channel, encodeRxTone(text, kOff), kOff);
+        decodeTone(4, channel, encodeTxTone(text, kOff), kOff);
         EXPECT_EQ(channel[ChannelField::RxTone], text);
         EXPECT_EQ(channel[ChannelField::RxCode], std::to_string(index));
         EXPECT_EQ(channel[ChannelField::TxTone], text);
@@ -88,7 +88,7 @@ TEST(ToneCodec, FieldsDecodeByTheFlagNibble) {
              DecodeCase{2, "6BEF", "D754I", "265"},  // the low nibble of the flag is not read
          }) {
         Channel channel;
-        sendCTC(c.which, channel, c.field, kOff);
+        decodeTone(c.which, channel, c.field, kOff);
         const bool receive = c.which == 2;
         EXPECT_EQ(channel[receive ? ChannelField::RxTone : ChannelField::TxTone], c.text)
             << c.field;
@@ -103,8 +103,8 @@ TEST(ToneCodec, UnknownFlagOrCodeBeyondTheListLeavesTheTextAndSetsCodeZero) {
         channel[ChannelField::RxTone] = "";
         channel[ChannelField::TxTone] = "before";
         channel[ChannelField::TxCode] = "7";
-        sendCTC(2, channel, field, kOff);
-        sendCTC(4, channel, field, kOff);
+        decodeTone(2, channel, field, kOff);
+        decodeTone(4, channel, field, kOff);
         EXPECT_EQ(channel[ChannelField::RxTone], "") << field;
         EXPECT_EQ(channel[ChannelField::RxCode], "0") << field;
         EXPECT_EQ(channel[ChannelField::TxTone], "before") << field;
@@ -117,8 +117,8 @@ TEST(ToneCodec, UnknownFlagOrCodeBeyondTheListLeavesTheTextAndSetsCodeZero) {
 TEST(ToneCodec, TextsOutsideTheToneListAreNotEncodableButStayFourDigits) {
     for (const char* text : {"OFF", "67.5", "67", "D018N", "D02N", "N", "I", "x", "1234567"}) {
         EXPECT_FALSE(isEncodableTone(text, kOff)) << text;
-        EXPECT_EQ(writeRxcode(text, kOff).size(), 4u) << text;
-        EXPECT_TRUE(isHexText(writeTxcode(text, kOff))) << text;
+        EXPECT_EQ(encodeRxTone(text, kOff).size(), 4u) << text;
+        EXPECT_TRUE(isHexText(encodeTxTone(text, kOff))) << text;
     }
     EXPECT_TRUE(isEncodableTone(" D023I ", kOff));
     EXPECT_TRUE(isEncodableTone("", kOff));
@@ -126,7 +126,7 @@ TEST(ToneCodec, TextsOutsideTheToneListAreNotEncodableButStayFourDigits) {
 
 TEST(ToneCodec, ShortFieldsDecodeWithoutFailing) {
     Channel channel;
-    sendCTC(2, channel, "02", kOff);  // missing flag reads as erased: off
+    decodeTone(2, channel, "02", kOff);  // missing flag reads as erased: off
     EXPECT_EQ(channel[ChannelField::RxTone], "禁用");
     EXPECT_EQ(channel[ChannelField::RxCode], "0");
 }

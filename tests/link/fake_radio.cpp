@@ -16,7 +16,7 @@ std::vector<std::uint8_t> bytesOf(const std::string& hex) {
 
 std::string withChecksum(std::vector<std::uint8_t> bytes) {
     bytes.push_back(xorOf(bytes));
-    return codec::BytesToHexText(bytes);
+    return codec::toHexText(bytes);
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ bool FakeRadio::setOpen(bool open) {
 
 void FakeRadio::write(std::span<const std::uint8_t> bytes) {
     const std::vector<std::uint8_t> frame(bytes.begin(), bytes.end());
-    const std::string hex = codec::BytesToHexText(frame);
+    const std::string hex = codec::toHexText(frame);
     frames_.push_back(hex);
     // The request text is the frame without its checksum.
     const std::string text = hex.substr(0, hex.size() - 2);
@@ -109,7 +109,7 @@ std::string FakeRadio::normalAnswer(const std::vector<std::uint8_t>& frame) {
 void FakeRadio::deliver(SerialLink& link) {
     for (const auto& chunk : pending_) {
         if (!chunk.empty()) {
-            link.MSComm1Comm(chunk);
+            link.receive(chunk);
         }
     }
     pending_.clear();
@@ -122,7 +122,7 @@ std::vector<std::string> FakeRadio::framesStartingWith(const std::string& prefix
     return matching;
 }
 
-void FakeWaiter::SysDelay(int ms) {
+void FakeWaiter::wait(int ms) {
     now_ += ms;
     radio_.deliver(*link_);
 }

@@ -69,7 +69,7 @@ public:
     explicit FakeWaiter(FakeRadio& radio) : radio_(radio) {}
     void attach(SerialLink& link) { link_ = &link; }
 
-    void SysDelay(int ms) override;
+    void wait(int ms) override;
     long long now() const { return now_; }
 
 private:

@@ -30,17 +30,17 @@ TEST(MakeFrame, AddsTheXorAndCountsTheEchoInHexDigits) {
 }
 
 TEST(MakeFrame, FixedRequestsMatchTheirWireForm) {
-    EXPECT_EQ(codec::BytesToHexText(frameBytes(kHandshakeRequest)), "02054B6F70726140");
+    EXPECT_EQ(codec::toHexText(frameBytes(kHandshakeRequest)), "02054B6F70726140");
     EXPECT_TRUE(checksumOk(kIdentificationReply));
     EXPECT_TRUE(checksumOk(kAckReply));
     EXPECT_TRUE(checksumOk(kBusyReply));
 }
 
-TEST(SendAndWait, ClearsTheBufferWritesAndWaits) {
+TEST(sendAndWait, ClearsTheBufferWritesAndWaits) {
     Bench bench;
-    bench.link.MSComm1Comm(bytes({0x01, 0x02}));
+    bench.link.receive(bytes({0x01, 0x02}));
     bench.radio.answer("0600", {""});
-    bench.link.SendAndWait("0600", 70);
+    bench.link.sendAndWait("0600", 70);
     EXPECT_EQ(bench.radio.frames(), std::vector<std::string>{"060006"});
     EXPECT_EQ(bench.link.RxBuffer(), "");
     EXPECT_EQ(bench.waiter.now(), 70);
@@ -57,29 +57,29 @@ protected:
 };
 
 TEST_F(EchoRemoval, TheEchoAloneStaysUntilMoreArrives) {
-    bench.link.MSComm1Comm(echo);
+    bench.link.receive(echo);
     EXPECT_EQ(bench.link.RxBuffer().size(), 12u);
     EXPECT_EQ(bench.link.EchoLength(), 12u);
 
-    bench.link.MSComm1Comm(bytes({0x57, 0x12}));
+    bench.link.receive(bytes({0x57, 0x12}));
     EXPECT_EQ(bench.link.RxBuffer(), "5712");
     EXPECT_EQ(bench.link.EchoLength(), 0u);
 
-    bench.link.MSComm1Comm(bytes({0x0C, 0xC0}));
+    bench.link.receive(bytes({0x0C, 0xC0}));
     EXPECT_EQ(bench.link.RxBuffer(), "57120CC0");
 }
 
 TEST_F(EchoRemoval, EchoAndReplyInOneEventLoseTheEchoAtOnce) {
     auto chunk = echo;
     chunk.push_back(0x06);
-    bench.link.MSComm1Comm(chunk);
+    bench.link.receive(chunk);
     EXPECT_EQ(bench.link.RxBuffer(), "06");
 }
 
 TEST_F(EchoRemoval, AnUnansweredFrameLeavesItsEcho) {
     bench.radio.echo(true);
     bench.radio.answer("0600", {""});
-    bench.link.SendAndWait("0600", 70);
+    bench.link.sendAndWait("0600", 70);
     EXPECT_EQ(bench.link.RxBuffer(), "060006");
 }
 
@@ -87,26 +87,26 @@ TEST_F(EchoRemoval, DualHeadKeepsEverythingThatArrived) {
     bench.link.setSingleHead(false);
     auto chunk = echo;
     chunk.push_back(0x0A);
-    bench.link.MSComm1Comm(chunk);
-    EXPECT_EQ(bench.link.RxBuffer(), codec::BytesToHexText(echo) + "0A");
+    bench.link.receive(chunk);
+    EXPECT_EQ(bench.link.RxBuffer(), codec::toHexText(echo) + "0A");
 }
 
 TEST(ReplyChecksum, ComparesTheLastByteWithTheXorOfTheOthers) {
     Bench bench;
-    bench.link.MSComm1Comm(bytes({0x06, 0x00, 0x06}));
-    EXPECT_TRUE(bench.link.ReplyChecksumOk());
+    bench.link.receive(bytes({0x06, 0x00, 0x06}));
+    EXPECT_TRUE(bench.link.replyChecksumOk());
 
     Bench offByOne;
-    offByOne.link.MSComm1Comm(bytes({0x06, 0x00, 0x07}));
-    EXPECT_FALSE(offByOne.link.ReplyChecksumOk());
+    offByOne.link.receive(bytes({0x06, 0x00, 0x07}));
+    EXPECT_FALSE(offByOne.link.replyChecksumOk());
 
     Bench silent;
-    EXPECT_FALSE(silent.link.ReplyChecksumOk());
+    EXPECT_FALSE(silent.link.replyChecksumOk());
 }
 
 TEST(Receive, ASmallByteKeepsBothDigits) {
     Bench bench;
-    bench.link.MSComm1Comm(bytes({0x0A, 0x00}));
+    bench.link.receive(bytes({0x0A, 0x00}));
     EXPECT_EQ(bench.link.RxBuffer(), "0A00");
 }
 

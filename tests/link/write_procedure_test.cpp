@@ -26,7 +26,7 @@ const std::string kChannel5Alias = "570A0830";
 const std::string kRefusal = "0601";
 
 std::string withChecksum(const std::string& text) {
-    return codec::BytesToHexText(frameBytes(text));
+    return codec::toHexText(frameBytes(text));
 }
 
 class WriteTest : public testing::RunFixture {
@@ -51,9 +51,9 @@ TEST_F(WriteTest, AFullWriteSendsEveryBlockInOrder) {
     for (int channel = 1; channel <= kChannelCount; ++channel) {
         const model::Channel& row = document.channels.row(channel);
         expected.push_back(withChecksum(writeRequest(channelSlotAddress(channel),
-                                                     codec::EncodeChannelSlot(row, valueTexts()))));
+                                                     codec::encodeChannelSlot(row, valueTexts()))));
         expected.push_back(withChecksum(writeRequest(
-            nameSlotAddress(channel), codec::EncodeNameSlot(row[ChannelField::Alias]))));
+            nameSlotAddress(channel), codec::encodeNameSlot(row[ChannelField::Alias]))));
     }
     expected.push_back(withChecksum("57120C80" + encodeOptionBlock(s, "01")));
     expected.push_back(withChecksum("570D0C90" + encodeDtmfBlock(s)));

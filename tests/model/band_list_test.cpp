@@ -8,18 +8,18 @@ namespace {
 
 TEST(BandList, SelectOrAddBandAppendsOnlyUnknownTexts) {
     BandList list;
-    SelectOrAddBand(list, "400-470MHz");
+    selectOrAddBand(list, "400-470MHz");
     EXPECT_EQ(list.entries, std::vector<std::string>{"400-470MHz"});
     EXPECT_EQ(list.selected, 0);
 
     list.entries = {"136-174MHz", "400-470MHz", "400-480MHz"};
     list.selected = 0;
-    SelectOrAddBand(list, "400-470MHz");
+    selectOrAddBand(list, "400-470MHz");
     EXPECT_EQ(list.entries.size(), 3u);
     EXPECT_EQ(list.selected, 1);
     EXPECT_EQ(list.selectedText(), "400-470MHz");
 
-    SelectOrAddBand(list, "350-390MHz");
+    selectOrAddBand(list, "350-390MHz");
     EXPECT_EQ(list.entries.back(), "350-390MHz");
     EXPECT_EQ(list.selected, 3);
 }
@@ -43,8 +43,8 @@ TEST(BandList, RangeIsReadFromFixedPositions) {
 
 TEST(Codeplug, BandIndexOneSelectsBandOneReceiveList) {
     Codeplug codeplug;
-    SelectOrAddBand(codeplug.bands[BandListId::BAND_Rx], "400-470MHz");
-    SelectOrAddBand(codeplug.bands[BandListId::BAND_Rx1], "136-174MHz");
+    selectOrAddBand(codeplug.bands[BandListId::BAND_Rx], "400-470MHz");
+    selectOrAddBand(codeplug.bands[BandListId::BAND_Rx1], "136-174MHz");
     EXPECT_EQ(activeReceiveBand(codeplug).selectedText(), "400-470MHz");
     codeplug.settings.setChoice(Option::Band, 0);
     EXPECT_EQ(activeReceiveBand(codeplug).selectedText(), "136-174MHz");

@@ -39,7 +39,7 @@ TEST(RadioSettings, ResetRestoresEverythingButTheSpareKey) {
     settings.setText(Option::Call3, "911");
     settings.setNumber(Option::Auto_Reset, 10.5);
 
-    ResetRadioSettings(settings);
+    resetRadioSettings(settings);
 
     RadioSettings expected;
     expected.setChoice(Option::SpareKeyAssignment, 2);

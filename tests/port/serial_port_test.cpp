@@ -67,7 +67,7 @@ TEST_F(SerialPortTest, FrameGoesOutAndReplyArrivesDuringTheWait) {
     ASSERT_TRUE(port.setOpen(true)) << port.problem().toStdString();
     // Control characters a cooked terminal would swallow or translate must pass untouched.
     radio.send({0x57, 0x0D, 0x0A, 0x11, 0x13, 0x03, 0x04, 0x7F, 0x00, 0xFF});
-    link.SendAndWait("52030CC010", 80);
+    link.sendAndWait("52030CC010", 80);
     EXPECT_EQ(link.RxBuffer(), "570D0A111303047F00FF");
     EXPECT_EQ(radio.received(), (std::vector<std::uint8_t>{0x52, 0x03, 0x0C, 0xC0, 0x10, 0x8D}));
 }
@@ -75,10 +75,10 @@ TEST_F(SerialPortTest, FrameGoesOutAndReplyArrivesDuringTheWait) {
 TEST_F(SerialPortTest, PortResetKeepsTheLinkWorking) {
     ASSERT_TRUE(port.setOpen(true));
     ASSERT_TRUE(port.setOpen(false));
-    waiter.SysDelay(10);
+    waiter.wait(10);
     ASSERT_TRUE(port.setOpen(true)) << port.problem().toStdString();
     radio.send({0x06, 0x00, 0x06});
-    link.SendAndWait("0600", 70);
+    link.sendAndWait("0600", 70);
     EXPECT_EQ(link.RxBuffer(), "060006");
     EXPECT_EQ(radio.received(), (std::vector<std::uint8_t>{0x06, 0x00, 0x06}));
 }
@@ -86,21 +86,21 @@ TEST_F(SerialPortTest, PortResetKeepsTheLinkWorking) {
 TEST_F(SerialPortTest, WaitLastsAtLeastItsTimeAndZeroReturnsAtOnce) {
     QElapsedTimer elapsed;
     elapsed.start();
-    waiter.SysDelay(30);
+    waiter.wait(30);
     EXPECT_GE(elapsed.elapsed(), 30);
 
-    // Bytes pending when SysDelay(0) runs stay undelivered: it handles no events.
+    // Bytes pending when wait(0) runs stay undelivered: it handles no events.
     ASSERT_TRUE(port.setOpen(true));
     radio.send({0x06, 0x00, 0x06});
     ::usleep(20'000);
-    waiter.SysDelay(0);
+    waiter.wait(0);
     EXPECT_EQ(link.RxBuffer(), "");
-    waiter.SysDelay(20);
+    waiter.wait(20);
     EXPECT_EQ(link.RxBuffer(), "060006");
 }
 
 TEST_F(SerialPortTest, ProbeAcceptsAFreeTerminal) {
-    const PortProbe probe = ProbePort(radio.path());
+    const PortProbe probe = probePort(radio.path());
     EXPECT_TRUE(probe) << probe.reason.toStdString();
     EXPECT_TRUE(probe.reason.isEmpty());
 }
@@ -109,7 +109,7 @@ TEST_F(SerialPortTest, ProbeRefusesAPortAnotherProgramHolds) {
     QSerialPort holder;
     holder.setPortName(radio.path());
     ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
-    const PortProbe probe = ProbePort(radio.path());
+    const PortProbe probe = probePort(radio.path());
     EXPECT_EQ(probe.problem, PortProbe::Problem::Busy);
     EXPECT_TRUE(probe.reason.contains("another program"));
 }
@@ -117,7 +117,7 @@ TEST_F(SerialPortTest, ProbeRefusesAPortAnotherProgramHolds) {
 TEST(PortProbeTest, SaysWhyAPortCannotBeOpened) {
     QTemporaryDir folder;
     const QString missing = folder.filePath("ttyUSB9");
-    const PortProbe gone = ProbePort(missing);
+    const PortProbe gone = probePort(missing);
     EXPECT_EQ(gone.problem, PortProbe::Problem::Missing);
     EXPECT_TRUE(gone.reason.startsWith(missing + " does not exist"));
 
@@ -125,12 +125,12 @@ TEST(PortProbeTest, SaysWhyAPortCannotBeOpened) {
     QFile file(plain);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    EXPECT_EQ(ProbePort(plain).problem, PortProbe::Problem::NotSerial);
+    EXPECT_EQ(probePort(plain).problem, PortProbe::Problem::NotSerial);
 
     // Root opens any file, so the permission case shows only for an ordinary user.
     if (::geteuid() != 0) {
         file.setPermissions(QFileDevice::Permissions{});
-        const PortProbe refused = ProbePort(plain);
+        const PortProbe refused = probePort(plain);
         EXPECT_EQ(refused.problem, PortProbe::Problem::NoPermission);
         EXPECT_TRUE(refused.reason.contains("dialout"));
     }

@@ -12,7 +12,7 @@ std::vector<std::string> push(FrameReader& reader, std::string_view hex) {
     std::vector<std::string> items;
     for (const auto& item : reader.push(codec::hexTextToBytes(hex).value())) {
         const char* kind = item.kind == ReadItem::Kind::Frame ? "F:" : "D:";
-        items.push_back(kind + codec::BytesToHexText(item.bytes));
+        items.push_back(kind + codec::toHexText(item.bytes));
     }
     return items;
 }
@@ -34,7 +34,7 @@ TEST(FrameReaderTest, KeepsAnIncompleteFrameUntilItIsDropped) {
     EXPECT_EQ(push(reader, "57"), Items{});
     EXPECT_EQ(push(reader, "0400"), Items{});
     EXPECT_TRUE(reader.hasPartialFrame());
-    EXPECT_EQ(codec::BytesToHexText(reader.dropPartialFrame()), "570400");
+    EXPECT_EQ(codec::toHexText(reader.dropPartialFrame()), "570400");
     EXPECT_FALSE(reader.hasPartialFrame());
     EXPECT_EQ(push(reader, "060006"), Items{"F:060006"});
 }

@@ -15,11 +15,11 @@ using testing::readBytes;
 using testing::TemporaryFolder;
 using testing::writeBytes;
 
-using codec::BytesToHexText;
+using codec::toHexText;
 
 TEST(RadioMemoryTest, FactoryMemoryIsErasedButForTheBands) {
     const RadioMemory memory;
-    EXPECT_EQ(BytesToHexText(memory.read(0x0CC0, 16)), "47004000470040001740136017401360");
+    EXPECT_EQ(toHexText(memory.read(0x0CC0, 16)), "47004000470040001740136017401360");
     const auto& bytes = memory.bytes();
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0xFF), 4096 - 16);
 }

@@ -8,7 +8,7 @@
 namespace hm3300::vradio {
 namespace {
 
-using codec::BytesToHexText;
+using codec::toHexText;
 
 constexpr std::string_view kHandshake = "02054B6F70726140";
 constexpr std::string_view kIdentification = "06064472756D657833";
@@ -34,7 +34,7 @@ protected:
     std::string send(std::string_view hex) {
         std::string replies;
         for (const auto& outcome : protocol().receive(bytes(hex))) {
-            replies += BytesToHexText(outcome.reply);
+            replies += toHexText(outcome.reply);
         }
         return replies;
     }
@@ -60,7 +60,7 @@ TEST_F(RadioProtocolTest, AnswersAWholeSessionWithTheExactBytes) {
 
     const auto end = protocol().receive(bytes(kEnd));
     ASSERT_EQ(end.size(), 1u);
-    EXPECT_EQ(BytesToHexText(end[0].reply), kAck);
+    EXPECT_EQ(toHexText(end[0].reply), kAck);
     EXPECT_TRUE(end[0].sessionEnded);
 }
 
@@ -68,9 +68,9 @@ TEST_F(RadioProtocolTest, WriteStoresIntoTheMemory) {
     send(kHandshake);
     EXPECT_FALSE(memory_.modified());
     // Alias of channel 1: eight bytes at 0x0810.
-    EXPECT_EQ(send(BytesToHexText(link::frameBytes("570A08100102030405060FFF"))), kAck);
+    EXPECT_EQ(send(toHexText(link::frameBytes("570A08100102030405060FFF"))), kAck);
     EXPECT_TRUE(memory_.modified());
-    EXPECT_EQ(BytesToHexText(memory_.read(0x0810, 8)), "0102030405060FFF");
+    EXPECT_EQ(toHexText(memory_.read(0x0810, 8)), "0102030405060FFF");
     EXPECT_EQ(send("520308100841"), "570A08100102030405060FFFB2");
 }
 
@@ -108,19 +108,19 @@ TEST_F(RadioProtocolTest, DoesNotLookForFramesInsideABadFrame) {
 }
 
 TEST_F(RadioProtocolTest, UnknownGreetingOrEndArgumentGetsNoAnswer) {
-    EXPECT_EQ(send(BytesToHexText(link::frameBytes("02054B6F707262"))), "");
+    EXPECT_EQ(send(toHexText(link::frameBytes("02054B6F707262"))), "");
     send(kHandshake);
-    EXPECT_EQ(send(BytesToHexText(link::frameBytes("640170"))), "");
+    EXPECT_EQ(send(toHexText(link::frameBytes("640170"))), "");
 }
 
 TEST_F(RadioProtocolTest, ReadOutsideTheMemoryGetsNoAnswer) {
     send(kHandshake);
-    EXPECT_EQ(send(BytesToHexText(link::frameBytes("52030FF810"))), "");
-    EXPECT_EQ(send(BytesToHexText(link::frameBytes("5712"
-                                                   "0FF8"
-                                                   "00112233445566778899AABBCCDDEEFF"))),
+    EXPECT_EQ(send(toHexText(link::frameBytes("52030FF810"))), "");
+    EXPECT_EQ(send(toHexText(link::frameBytes("5712"
+                                              "0FF8"
+                                              "00112233445566778899AABBCCDDEEFF"))),
               "");
-    EXPECT_EQ(send(BytesToHexText(link::frameBytes("52030FF008"))), "570A0FF0FFFFFFFFFFFFFFFFA2");
+    EXPECT_EQ(send(toHexText(link::frameBytes("52030FF008"))), "570A0FF0FFFFFFFFFFFFFFFFA2");
 }
 
 TEST_F(RadioProtocolTest, FindsFramesAcrossPiecesAndAfterNoise) {
@@ -140,7 +140,7 @@ TEST_F(RadioProtocolTest, DroppedPartialFrameLeavesRoomForTheNextRequest) {
     send("57120010");  // the rest of this write never comes
     ASSERT_TRUE(protocol().hasPartialFrame());
     const auto dropped = protocol().dropPartialFrame();
-    EXPECT_EQ(BytesToHexText(dropped.request), "57120010");
+    EXPECT_EQ(toHexText(dropped.request), "57120010");
     EXPECT_TRUE(dropped.reply.empty());
     EXPECT_EQ(send(kReadBand), kFactoryBand);
 }
@@ -242,7 +242,7 @@ TEST_F(RadioProtocolTest, ErasedBandLeavesTheStoredBandAlone) {
     faults_.erasedBand = true;
     send(kHandshake);
     send(kReadBand);
-    EXPECT_EQ(BytesToHexText(memory_.read(0x0CC0, 4)), "47004000");
+    EXPECT_EQ(toHexText(memory_.read(0x0CC0, 4)), "47004000");
 }
 
 }  // namespace

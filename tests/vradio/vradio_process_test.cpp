@@ -107,7 +107,7 @@ public:
                 }
             }
         }
-        return codec::BytesToHexText(reply);
+        return codec::toHexText(reply);
     }
 
 private:
@@ -127,7 +127,7 @@ std::string imageBytes(const std::filesystem::path& image, std::size_t offset, s
         return "image too short";
     }
     const auto* data = reinterpret_cast<const std::uint8_t*>(text.data()) + offset;
-    return codec::BytesToHexText(std::span(data, size));
+    return codec::toHexText(std::span(data, size));
 }
 
 TEST(VradioProcessTest, ServesTheProgramAndCleansUpOnSigterm) {
