@@ -80,7 +80,7 @@ QString settingsFilePath(const QString& folder) {
 
 }  // namespace
 
-AppSettings readAppSettings(const QString& folder) {
+AppSettings AppSettings::load(const QString& folder) {
     const QSettings file(settingsFilePath(folder), QSettings::IniFormat);
     AppSettings settings;
     settings.com = readInt(file, QStringLiteral("open/com"), settings.com,
@@ -102,17 +102,17 @@ AppSettings readAppSettings(const QString& folder) {
     return settings;
 }
 
-QString writeAppSettings(const QString& folder, const AppSettings& settings) {
+QString AppSettings::save(const QString& folder) const {
     const QString path = settingsFilePath(folder);
     QSettings file(path, QSettings::IniFormat);
-    file.setValue(QStringLiteral("open/com"), settings.com);
-    file.setValue(QStringLiteral("open/commode"), settings.commMode);
-    file.setValue(QStringLiteral("open/skin"), settings.skin);
+    file.setValue(QStringLiteral("open/com"), com);
+    file.setValue(QStringLiteral("open/commode"), commMode);
+    file.setValue(QStringLiteral("open/skin"), skin);
     for (const BandListKeys& keys : kBandListKeys) {
-        writeBandList(file, keys, settings.bands[keys.id]);
+        writeBandList(file, keys, bands[keys.id]);
     }
     for (int number = 1; number <= kPortCount; ++number) {
-        file.setValue(portKey(number), settings.portPaths[static_cast<std::size_t>(number - 1)]);
+        file.setValue(portKey(number), portPaths[static_cast<std::size_t>(number - 1)]);
     }
     file.sync();
     if (file.status() != QSettings::NoError) {

@@ -23,14 +23,14 @@ struct AppSettings {
     // The device opened for COM<n> is portPaths[n - 1].
     std::array<QString, kPortCount> portPaths{"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2",
                                               "/dev/ttyUSB3"};
+
+    // Reads myini.ini from `folder`; a missing file reads as an empty one.
+    static AppSettings load(const QString& folder);
+
+    // Writes these settings into myini.ini in `folder`, keeping keys it does not write
+    // (entries beyond a shortened list stay and are ignored at the next start). Returns an
+    // error message when the file could not be written, or an empty string.
+    QString save(const QString& folder) const;
 };
-
-// Reads myini.ini from `folder`; a missing file reads as an empty one.
-AppSettings readAppSettings(const QString& folder);
-
-// Writes `settings` into myini.ini in `folder`, keeping keys it does not write (entries
-// beyond a shortened list stay and are ignored at the next start). Returns an error
-// message when the file could not be written, or an empty string.
-QString writeAppSettings(const QString& folder, const AppSettings& settings);
 
 }  // namespace hm3300::app

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <iostream>
 
+#include "app/main_window.h"
 #include "app/screenshots.h"
-#include "app/tform1.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    hm3300::app::Tform1 window({QApplication::applicationDirPath(), parser.value(portOption)});
+    hm3300::app::MainWindow window({QApplication::applicationDirPath(), parser.value(portOption)});
     window.show();
     if (const QString folder = hm3300::app::screenshotFolder(); !folder.isEmpty()) {
         return hm3300::app::takeScreenshots(window, folder);

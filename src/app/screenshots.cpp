@@ -7,7 +7,7 @@
 #include <array>
 #include <iostream>
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 namespace hm3300::app {
 
@@ -32,7 +32,7 @@ QString screenshotFolder() {
     return qEnvironmentVariable("HM3300_SCREENSHOT_DIR");
 }
 
-int takeScreenshots(Tform1& window, const QString& folder) {
+int takeScreenshots(MainWindow& window, const QString& folder) {
     const QDir target(folder);
     if (!target.mkpath(QStringLiteral("."))) {
         std::cerr << "hm3300d: cannot create " << folder.toStdString() << '\n';

@@ -8,13 +8,13 @@
 
 namespace hm3300::app {
 
-class Tform1;
+class MainWindow;
 
 // The folder named by HM3300_SCREENSHOT_DIR; empty when screenshot mode is off.
 QString screenshotFolder();
 
 // Takes the pictures of the shown `window`; returns the program's exit status. The window
 // is left without being closed, so myini.ini keeps the operator's choices.
-int takeScreenshots(Tform1& window, const QString& folder);
+int takeScreenshots(MainWindow& window, const QString& folder);
 
 }  // namespace hm3300::app

@@ -45,7 +45,7 @@ int runOnRadio(const RadioPortOptions& options, link::RunMode mode, model::Codep
     link::ProgrammingRun run(link, codeplug, texts, [&progress](int value, int maximum) {
         progress.show(value, maximum);
     });
-    run.FormShow();
+    run.chooseStartChannel();
     const link::RunOutcome outcome = run.run(mode);
     serial.setOpen(false);
     progress.finish();

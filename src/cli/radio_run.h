@@ -21,7 +21,7 @@ struct RadioPortOptions {
 // Empty, with `error` set, when --port is missing.
 std::optional<RadioPortOptions> radioPortOptions(const Arguments& arguments, std::string& error);
 
-// Probes and opens the port, shows the dialog (FormShow) and performs one run in `mode`
+// Probes and opens the port, shows the dialog (chooseStartChannel) and performs one run in `mode`
 // over `codeplug`, with a progress line on stderr. Reports any failure on stderr and
 // returns the exit status: Success, LinkFailed or PortUnavailable.
 int runOnRadio(const RadioPortOptions& options, link::RunMode mode, model::Codeplug& codeplug,

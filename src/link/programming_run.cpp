@@ -54,7 +54,7 @@ ProgrammingRun::ProgrammingRun(SerialLink& link, model::Codeplug& document,
                                const model::ValueTexts& texts, ProgressCallback progress)
     : link_(link), document_(document), texts_(texts), progress_(std::move(progress)) {}
 
-void ProgrammingRun::FormShow() {
+void ProgrammingRun::chooseStartChannel() {
     const auto channel = firstChannelInActiveBand(document_);
     if (channel) {
         startChannel_ = codec::hexByte(static_cast<unsigned>(*channel));

@@ -3,7 +3,7 @@
 // the read or write procedure, and the end command. The caller shows the outcome (the
 // dialog its LinkErrorText warning, the command line a report).
 //
-// Usage: construct over the link and the document when the dialog is shown, call FormShow
+// Usage: construct over the link and the document when the dialog is shown, call chooseStartChannel
 // once, then run() for every press of the start button.
 
 #include <string>
@@ -34,7 +34,7 @@ public:
     // The dialog being shown: StartChannel becomes the first channel whose RxFreq lies in
     // the active band's receive range (as two hexadecimal digits), or "FF"; with "FF",
     // VFO/MR and MR freq./MR CH are set to index 1.
-    void FormShow();
+    void chooseStartChannel();
     const std::string& StartChannel() const { return startChannel_; }
 
     // One programming run. A write first checks the whole document and, when anything

@@ -39,7 +39,7 @@ private slots:
         QFETCH(int, skin);
         const AppFolder folder;
         folder.write(QStringLiteral("myini.ini"), "[open]\n" + open + "\n");
-        const AppSettings settings = readAppSettings(folder.path());
+        const AppSettings settings = AppSettings::load(folder.path());
         QCOMPARE(settings.com, com);
         QCOMPARE(settings.commMode, commode);
         QCOMPARE(settings.skin, skin);
@@ -52,7 +52,7 @@ private slots:
                      "[list1_tx]\nlist2count=1\ncom2bo0=136-174MHz\nlist2now=0\n"
                      "[list2_rx]\nlist3count=1\ncom3bo0=350-390MHz\nlist3now=-1\n"
                      "[list2_tx]\nlist4count=1\ncom4bo0=350-390MHz\nlist4now=0\n");
-        const AppSettings settings = readAppSettings(folder.path());
+        const AppSettings settings = AppSettings::load(folder.path());
         const model::BandList rx = list(settings, model::BandListId::BAND_Rx);
         QCOMPARE(rx.entries, (std::vector<std::string>{"136-174MHz", "400-470MHz"}));
         QCOMPARE(rx.selected, 1);
@@ -90,7 +90,8 @@ private slots:
         QFETCH(int, selected);
         const AppFolder folder;
         folder.write(QStringLiteral("myini.ini"), "[list1_rx]\n" + section + "\n");
-        const model::BandList rx = list(readAppSettings(folder.path()), model::BandListId::BAND_Rx);
+        const model::BandList rx =
+            list(AppSettings::load(folder.path()), model::BandListId::BAND_Rx);
         QCOMPARE(rx.entries, entries);
         QCOMPARE(rx.selected, selected);
     }
@@ -98,7 +99,8 @@ private slots:
     void aHugeCountIsBounded() {
         const AppFolder folder;
         folder.write(QStringLiteral("myini.ini"), "[list1_rx]\nlistcount=2000000000\n");
-        const model::BandList rx = list(readAppSettings(folder.path()), model::BandListId::BAND_Rx);
+        const model::BandList rx =
+            list(AppSettings::load(folder.path()), model::BandListId::BAND_Rx);
         QVERIFY(rx.entries.size() < 1000);
     }
 
@@ -112,9 +114,9 @@ private slots:
         settings.bands[model::BandListId::BAND_Rx] = {{"136-174MHz"}, 0};
         settings.bands[model::BandListId::BAND_Tx1] = {{"350-390MHz", "400-470MHz"}, 1};
         settings.portPaths[1] = QStringLiteral("/dev/ttyACM0");
-        QCOMPARE(writeAppSettings(folder.path(), settings), QString());
+        QCOMPARE(settings.save(folder.path()), QString());
 
-        const AppSettings back = readAppSettings(folder.path());
+        const AppSettings back = AppSettings::load(folder.path());
         QCOMPARE(back.com, 3);
         QCOMPARE(back.commMode, kSingleHead);
         QCOMPARE(back.skin, 2);
@@ -131,7 +133,7 @@ private slots:
         const AppFolder folder;
         // A plain file where the folder should be: nothing can be created inside it.
         folder.write(QStringLiteral("plain"), "x");
-        const QString error = writeAppSettings(folder.file(QStringLiteral("plain")), {});
+        const QString error = AppSettings{}.save(folder.file(QStringLiteral("plain")));
         QVERIFY2(error.contains(QStringLiteral("myini.ini")), qPrintable(error));
     }
 };

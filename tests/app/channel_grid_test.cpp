@@ -14,7 +14,7 @@ namespace hm3300::app::test {
 
 namespace {
 
-QTableView* channelGrid(const Tform1& window) {
+QTableView* channelGrid(const MainWindow& window) {
     auto* page = qobject_cast<ChannelEditPage*>(window.pages()->widget(kChannelEditPage));
     return page != nullptr ? page->grid() : nullptr;
 }
@@ -31,7 +31,7 @@ QStringList headers(const QTableView& grid) {
     return texts;
 }
 
-QStringList commandButtonTexts(const Tform1& window) {
+QStringList commandButtonTexts(const MainWindow& window) {
     QStringList texts;
     for (const char* name : {"autoAddButton", "clearChannelsButton", "moveUpButton",
                              "moveDownButton", "deleteChannelButton"}) {

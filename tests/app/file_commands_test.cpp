@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/tmessage1.h"
+#include "app/confirm_dialog.h"
 #include "editor/confirm_actions.h"
 #include "shell_fixture.h"
 
@@ -66,7 +66,7 @@ model::Codeplug reopened(model::Codeplug saved) {
 }
 
 void pressOk(QWidget* dialog) {
-    if (auto* message = qobject_cast<Tmessage1*>(dialog)) {
+    if (auto* message = qobject_cast<ConfirmDialog*>(dialog)) {
         QTest::mouseClick(message->okButton(), Qt::LeftButton);
     } else if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
         box->accept();
@@ -107,7 +107,7 @@ private slots:
             text = window_->message().textLabel()->text();
             QTest::mouseClick(window_->message().cancelButton(), Qt::LeftButton);
         });
-        window_->FileNewClick();
+        window_->newFile();
         QVERIFY(answer.answered());
         QCOMPARE(caption, QStringLiteral("确认"));
         QVERIFY(text.contains(QStringLiteral("是否继续")));
@@ -141,7 +141,7 @@ private slots:
         QVERIFY(QFile::exists(savePath_));
 
         const ModalAnswer answer(pressOk);
-        window_->FileNewClick();
+        window_->newFile();
         QVERIFY(answer.answered());
         window_->document().codeplug().bands = {};
 
@@ -157,8 +157,8 @@ private slots:
 
     void cancelledDialogsDoNothing() {
         const model::Codeplug before = window_->document().codeplug();
-        window_->FileOpenClick();
-        window_->FileSaveClick();
+        window_->openFile();
+        window_->saveFile();
         QVERIFY(window_->document().codeplug() == before);
         QCOMPARE(window_->windowTitle(), QStringLiteral("KW3300"));
     }
@@ -173,7 +173,7 @@ private slots:
         const model::Codeplug before = window_->document().codeplug();
         openPath_ = folder_->file(QStringLiteral("other.p46"));
         const ModalAnswer unexpected(pressOk);
-        window_->FileOpenClick();
+        window_->openFile();
         QVERIFY(!unexpected.answered());
         QVERIFY(window_->document().codeplug() == before);
         QCOMPARE(window_->windowTitle(), QStringLiteral("KW3300"));
@@ -190,20 +190,20 @@ private slots:
 
         const model::Codeplug before = window_->document().codeplug();
         openPath_ = folder_->file(QStringLiteral("bad.p46"));
-        const QString reason = warningOf(&Tform1::FileOpenClick);
+        const QString reason = warningOf(&MainWindow::openFile);
         QVERIFY2(reason.contains(QStringLiteral("line 27")), qPrintable(reason));
         QVERIFY(window_->document().codeplug() == before);
     }
 
     void aMissingFileIsReported() {
         openPath_ = folder_->file(QStringLiteral("missing.p46"));
-        const QString reason = warningOf(&Tform1::FileOpenClick);
+        const QString reason = warningOf(&MainWindow::openFile);
         QVERIFY2(reason.contains(QStringLiteral("missing.p46")), qPrintable(reason));
     }
 
     void aFailedSaveIsReported() {
         savePath_ = folder_->file(QStringLiteral("no-such-folder/new.p46"));
-        const QString reason = warningOf(&Tform1::FileSaveClick);
+        const QString reason = warningOf(&MainWindow::saveFile);
         QVERIFY2(reason.contains(QStringLiteral("new.p46")), qPrintable(reason));
     }
 
@@ -213,13 +213,13 @@ private:
     void saveAs(const QString& name) {
         savePath_ = folder_->file(name);
         const ModalAnswer unexpected(pressOk);
-        window_->FileSaveClick();
+        window_->saveFile();
         QVERIFY(!unexpected.answered());
     }
 
     // Runs `command` and returns the text of the warning box it showed (closed with OK), or
     // an empty text when none showed.
-    QString warningOf(void (Tform1::*command)()) {
+    QString warningOf(void (MainWindow::*command)()) {
         QString text;
         const ModalAnswer answer([&](QWidget* dialog) {
             text = messageText(dialog);
@@ -231,12 +231,12 @@ private:
 
     void resetCodeplug() {
         const ModalAnswer answer(pressOk);
-        window_->FileNewClick();
+        window_->newFile();
         QVERIFY(answer.answered());
     }
 
     std::unique_ptr<AppFolder> folder_;
-    std::unique_ptr<Tform1> window_;
+    std::unique_ptr<MainWindow> window_;
     QString openPath_;
     QString savePath_;
 };

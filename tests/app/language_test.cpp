@@ -6,16 +6,16 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "app/about_dialog.h"
+#include "app/confirm_dialog.h"
 #include "app/function_options_page.h"
-#include "app/tabout_form.h"
-#include "app/tmessage1.h"
 #include "shell_fixture.h"
 
 namespace hm3300::app::test {
 
 namespace {
 
-QComboBox* optionList(const Tform1& window, const char* key) {
+QComboBox* optionList(const MainWindow& window, const char* key) {
     return window.findChild<QComboBox*>(QString::fromLatin1(key));
 }
 
@@ -87,7 +87,7 @@ private slots:
         const AppFolder folder;
         auto window = folder.start();
         folder.write(QStringLiteral("english.lng"), "this is not a pack\n");
-        QVERIFY(!window->LoadLanguagePack(QStringLiteral("english")));
+        QVERIFY(!window->loadLanguagePack(QStringLiteral("english")));
         QCOMPARE(window->document().language(), model::Language::Chinese);
     }
 

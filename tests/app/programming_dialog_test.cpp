@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "app/channel_edit_page.h"
-#include "app/tmessage1.h"
-#include "app/tr_and_w.h"
+#include "app/confirm_dialog.h"
+#include "app/programming_dialog.h"
 #include "shell_fixture.h"
 #include "support/virtual_radio.h"
 
@@ -29,10 +29,10 @@ struct MessageRecord {
     int pendingCommand = 0;
 };
 
-// Answers every message of the window's Tmessage1 with OK, keeping what it said.
+// Answers every message of the window's ConfirmDialog with OK, keeping what it said.
 class MessageAnswerer {
 public:
-    explicit MessageAnswerer(Tmessage1& message) {
+    explicit MessageAnswerer(ConfirmDialog& message) {
         QObject::connect(&poll_, &QTimer::timeout, [this, &message] {
             if (!message.isVisible()) {
                 return;
@@ -68,12 +68,12 @@ struct DialogRecord {
     bool closed = false;
 };
 
-// Runs `command` (gs1Click or N2Click); once the programming dialog is open, `whileOpen`
+// Runs `command` (readFromRadio or writeToRadio); once the programming dialog is open, `whileOpen`
 // acts on it, then the dialog is closed with its close button.
-DialogRecord runCommand(Tform1& window, void (Tform1::*command)(),
-                        const std::function<void(TR_and_W&)>& whileOpen) {
+DialogRecord runCommand(MainWindow& window, void (MainWindow::*command)(),
+                        const std::function<void(ProgrammingDialog&)>& whileOpen) {
     DialogRecord record;
-    TR_and_W& dialog = window.programmingDialog();
+    ProgrammingDialog& dialog = window.programmingDialog();
     // Only the dialog: the port warning is answered by the test's MessageAnswerer.
     const ModalAnswer answer(
         [&](QWidget*) {
@@ -97,19 +97,19 @@ DialogRecord runCommand(Tform1& window, void (Tform1::*command)(),
 }
 
 // Presses the start button; the run ends before the press returns.
-void startRun(TR_and_W& dialog) {
+void startRun(ProgrammingDialog& dialog) {
     dialog.startButton()->click();
 }
 
-void openSample(Tform1& window) {
+void openSample(MainWindow& window) {
     QVERIFY(!window.openCodeplugFile(QStringLiteral(HM3300_SOURCE_DIR "/samples/sample.p46")));
 }
 
-QTableView* channelGrid(const Tform1& window) {
+QTableView* channelGrid(const MainWindow& window) {
     return qobject_cast<ChannelEditPage*>(window.pages()->widget(kChannelEditPage))->grid();
 }
 
-QString selectedBand(const Tform1& window, const char* list) {
+QString selectedBand(const MainWindow& window, const char* list) {
     return window.findChild<QComboBox*>(QString::fromLatin1(list))->currentText();
 }
 
@@ -123,7 +123,8 @@ private slots:
         const AppFolder folder;
         auto window = folder.start(folder.file(QStringLiteral("no-such-port")));
         const MessageAnswerer answerer(window->message());
-        const DialogRecord dialog = runCommand(*window, &Tform1::gs1Click, [](TR_and_W&) {});
+        const DialogRecord dialog =
+            runCommand(*window, &MainWindow::readFromRadio, [](ProgrammingDialog&) {});
         QVERIFY(!dialog.shown);
         QCOMPARE(answerer.messages().size(), std::size_t{1});
         const MessageRecord& message = answerer.messages().front();
@@ -149,17 +150,18 @@ private slots:
         bool startEnabledDuringRun = true;
         bool visibleAfterClose = false;
         std::size_t messagesDuringRun = 0;
-        const DialogRecord dialog = runCommand(*window, &Tform1::gs1Click, [&](TR_and_W& d) {
-            QTimer::singleShot(400, &d, [&] {
-                runningAtClose = d.runInProgress();
-                startEnabledDuringRun = d.startButton()->isEnabled();
-                messagesDuringRun = answerer.messages().size();
-                d.closeButton()->click();
-                QTest::keyClick(&d, Qt::Key_Escape);
-                visibleAfterClose = d.isVisible();
+        const DialogRecord dialog =
+            runCommand(*window, &MainWindow::readFromRadio, [&](ProgrammingDialog& d) {
+                QTimer::singleShot(400, &d, [&] {
+                    runningAtClose = d.runInProgress();
+                    startEnabledDuringRun = d.startButton()->isEnabled();
+                    messagesDuringRun = answerer.messages().size();
+                    d.closeButton()->click();
+                    QTest::keyClick(&d, Qt::Key_Escape);
+                    visibleAfterClose = d.isVisible();
+                });
+                startRun(d);
             });
-            startRun(d);
-        });
 
         QCOMPARE(window->pages()->currentIndex(), static_cast<int>(kChannelEditPage));
         QVERIFY(dialog.shown);
@@ -200,7 +202,7 @@ private slots:
         QCOMPARE(window->commMode(), kSingleHead);
         const MessageAnswerer answerer(window->message());
 
-        runCommand(*window, &Tform1::gs1Click, startRun);
+        runCommand(*window, &MainWindow::readFromRadio, startRun);
 
         QCOMPARE(answerer.messages().size(), std::size_t{1});
         const QString& detail = answerer.messages().front().detail;
@@ -226,7 +228,7 @@ private slots:
         window->document().notifyReplaced();
         const MessageAnswerer answerer(window->message());
 
-        const DialogRecord dialog = runCommand(*window, &Tform1::N2Click, startRun);
+        const DialogRecord dialog = runCommand(*window, &MainWindow::writeToRadio, startRun);
 
         QCOMPARE(dialog.caption, QStringLiteral("频率写入"));
         QCOMPARE(dialog.startCaption, QStringLiteral("写频"));
@@ -254,7 +256,7 @@ private slots:
             openSample(*window);
             written = window->document().codeplug().channels;
             const MessageAnswerer answerer(window->message());
-            const DialogRecord dialog = runCommand(*window, &Tform1::N2Click, startRun);
+            const DialogRecord dialog = runCommand(*window, &MainWindow::writeToRadio, startRun);
             QVERIFY(answerer.messages().empty());
             QCOMPARE(dialog.gaugeValueAfterRun, 148);
             QVERIFY(dialog.startEnabledAfterRun);
@@ -264,7 +266,7 @@ private slots:
         const AppFolder folder;
         auto window = folder.start(QString::fromStdString(radio.port()));
         const MessageAnswerer answerer(window->message());
-        const DialogRecord dialog = runCommand(*window, &Tform1::gs1Click, startRun);
+        const DialogRecord dialog = runCommand(*window, &MainWindow::readFromRadio, startRun);
         QVERIFY(answerer.messages().empty());
         QCOMPARE(dialog.gaugeValueAfterRun, 138);
 

@@ -33,8 +33,8 @@ void AppFolder::remove(const QString& name) const {
     QFile::remove(file(name));
 }
 
-std::unique_ptr<Tform1> AppFolder::start(const QString& portPath) const {
-    auto window = std::make_unique<Tform1>(StartOptions{path(), portPath});
+std::unique_ptr<MainWindow> AppFolder::start(const QString& portPath) const {
+    auto window = std::make_unique<MainWindow>(StartOptions{path(), portPath});
     window->show();
     return window;
 }

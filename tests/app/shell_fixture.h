@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 namespace hm3300::app::test {
 
@@ -24,7 +24,7 @@ public:
     void remove(const QString& name) const;
 
     // The main window started on this folder and shown, as at program start.
-    std::unique_ptr<Tform1> start(const QString& portPath = {}) const;
+    std::unique_ptr<MainWindow> start(const QString& portPath = {}) const;
 
 private:
     QTemporaryDir dir_;

@@ -15,7 +15,7 @@ namespace hm3300::app::test {
 
 namespace {
 
-QWidget* voxPanel(const Tform1& window) {
+QWidget* voxPanel(const MainWindow& window) {
     return window.functionOptionsPage()->findChild<QWidget*>(QStringLiteral("VoxPanel"));
 }
 

@@ -115,9 +115,9 @@ TEST_F(ProgrammingRunTest, AWriteThatFailsTheCheckSendsNothing) {
     EXPECT_EQ(bench.waiter.now(), 0);
 }
 
-class FormShowTest : public ::testing::Test {
+class StartChannelTest : public ::testing::Test {
 protected:
-    FormShowTest() {
+    StartChannelTest() {
         document.bands = testing::radioBands();
         document.settings.setChoice(Option::VFO_MR, 0);
         document.settings.setChoice(Option::MR_freq_MR_CH, 0);
@@ -125,7 +125,7 @@ protected:
 
     std::string startChannel() {
         ProgrammingRun run(bench.link, document, valueTexts());
-        run.FormShow();
+        run.chooseStartChannel();
         return run.StartChannel();
     }
 
@@ -133,7 +133,7 @@ protected:
     model::Codeplug document;
 };
 
-TEST_F(FormShowTest, TheFirstChannelInsideTheActiveBandStarts) {
+TEST_F(StartChannelTest, TheFirstChannelInsideTheActiveBandStarts) {
     document.channels.row(3) = newChannel("470.00000");  // the upper limit is outside
     document.channels.row(10) = newChannel("400.00000");
     document.channels.row(11) = newChannel("435.00000");
@@ -146,14 +146,14 @@ TEST_F(FormShowTest, TheFirstChannelInsideTheActiveBandStarts) {
     EXPECT_EQ(startChannel(), "80");
 }
 
-TEST_F(FormShowTest, NoChannelInTheBandShowsTheVfo) {
+TEST_F(StartChannelTest, NoChannelInTheBandShowsTheVfo) {
     document.channels.row(1) = newChannel("145.00000");
     EXPECT_EQ(startChannel(), "FF");
     EXPECT_EQ(document.settings.choice(Option::VFO_MR), 1);
     EXPECT_EQ(document.settings.choice(Option::MR_freq_MR_CH), 1);
 }
 
-TEST_F(FormShowTest, ABandTextWithoutThreeDigitLimitsHoldsNoChannel) {
+TEST_F(StartChannelTest, ABandTextWithoutThreeDigitLimitsHoldsNoChannel) {
     document.channels.row(1) = newChannel("435.00000");
     for (std::string band : {"40-470MHz", "", "4OO-470MHz"}) {
         document.bands[model::BandListId::BAND_Rx] = {{band}, 0};

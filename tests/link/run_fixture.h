@@ -24,7 +24,7 @@ protected:
         ProgrammingRun run(bench.link, document, valueTexts(), [this](int value, int maximum) {
             gauge.push_back({value, maximum});
         });
-        run.FormShow();
+        run.chooseStartChannel();
         RunOutcome outcome = run.run(mode);
         progressCount = run.ProgressCount();
         return outcome;

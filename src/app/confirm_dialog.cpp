@@ -1,4 +1,4 @@
-#include "app/tmessage1.h"
+#include "app/confirm_dialog.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -20,10 +20,10 @@ constexpr int kDetailHeight = 110;
 
 }  // namespace
 
-Tmessage1::Tmessage1(Document& document, QWidget* parent)
+ConfirmDialog::ConfirmDialog(Document& document, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       document_(document) {
-    setObjectName(QStringLiteral("Tmessage1"));
+    setObjectName(QStringLiteral("ConfirmDialog"));
     setWindowTitle(QStringLiteral("警告"));
     setModal(true);
     setFixedSize(kWidth, kHeight);
@@ -51,12 +51,12 @@ Tmessage1::Tmessage1(Document& document, QWidget* parent)
     cancelButton_ = new QPushButton(QStringLiteral("取消"), this);
     cancelButton_->setGeometry(197, 104, 57, 25);
 
-    connect(okButton_, &QPushButton::clicked, this, &Tmessage1::confirmOk);
+    connect(okButton_, &QPushButton::clicked, this, &ConfirmDialog::confirmOk);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void Tmessage1::showMessage(const QString& caption, const QString& text, int pendingCommand,
-                            const QString& detail) {
+void ConfirmDialog::showMessage(const QString& caption, const QString& text, int pendingCommand,
+                                const QString& detail) {
     setWindowTitle(caption);
     label_->setText(text);
     detail_->setPlainText(detail);
@@ -67,17 +67,17 @@ void Tmessage1::showMessage(const QString& caption, const QString& text, int pen
     exec();
 }
 
-void Tmessage1::showWarning(int textId, const QString& detail) {
+void ConfirmDialog::showWarning(int textId, const QString& detail) {
     const model::LanguagePack& pack = document_.pack();
     showMessage(warningCaption(pack), packText(pack, textId), editor::kMessageOnly, detail);
 }
 
-void Tmessage1::applyLanguage(const model::LanguagePack& pack) {
+void ConfirmDialog::applyLanguage(const model::LanguagePack& pack) {
     okButton_->setText(packText(pack, 7));
     cancelButton_->setText(packText(pack, 8));
 }
 
-void Tmessage1::confirmOk() {
+void ConfirmDialog::confirmOk() {
     accept();
     switch (editor::confirmOk(PendingCommand, document_.codeplug())) {
         case editor::ConfirmOutcome::CodeplugReset:

@@ -1,13 +1,13 @@
-// Tform1: the File commands New, Open and Save.
+// MainWindow: the File commands New, Open and Save.
 
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "app/confirm_dialog.h"
 #include "app/dtmf_page.h"
+#include "app/main_window.h"
 #include "app/pack_text.h"
-#include "app/tform1.h"
-#include "app/tmessage1.h"
 #include "editor/confirm_actions.h"
 #include "file/codeplug_file.h"
 #include "model/text_ids.h"
@@ -34,12 +34,12 @@ std::string localPath(const QString& path) {
 
 }  // namespace
 
-void Tform1::setFileDialogs(FileNameDialog openDialog, FileNameDialog saveDialog) {
+void MainWindow::setFileDialogs(FileNameDialog openDialog, FileNameDialog saveDialog) {
     openDialog_ = std::move(openDialog);
     saveDialog_ = std::move(saveDialog);
 }
 
-void Tform1::FileNewClick() {
+void MainWindow::newFile() {
     dtmfPage_->hideCallEditor();
     hideToneDropDown();
     const model::LanguagePack& pack = document_.pack();
@@ -47,7 +47,7 @@ void Tform1::FileNewClick() {
                           packText(pack, model::TextId::ConfirmText), editor::kNewCodeplug);
 }
 
-void Tform1::FileOpenClick() {
+void MainWindow::openFile() {
     commitChannelEdit();
     const QString path = openDialog_ ? openDialog_(this) : askOpenFileName(this);
     if (path.isEmpty()) {
@@ -60,7 +60,7 @@ void Tform1::FileOpenClick() {
     }
 }
 
-std::optional<file::ReadError> Tform1::openCodeplugFile(const QString& path) {
+std::optional<file::ReadError> MainWindow::openCodeplugFile(const QString& path) {
     auto error = file::openCodeplug(localPath(path), document_.codeplug(), document_.texts());
     if (!error) {
         showBandCaption();
@@ -69,7 +69,7 @@ std::optional<file::ReadError> Tform1::openCodeplugFile(const QString& path) {
     return error;
 }
 
-void Tform1::FileSaveClick() {
+void MainWindow::saveFile() {
     commitChannelEdit();
     const QString path = saveDialog_ ? saveDialog_(this) : askSaveFileName(this);
     if (path.isEmpty()) {
@@ -81,7 +81,7 @@ void Tform1::FileSaveClick() {
     }
 }
 
-void Tform1::showWarning(const QString& message) {
+void MainWindow::showWarning(const QString& message) {
     QMessageBox::warning(this, warningCaption(document_.pack()), message);
 }
 

@@ -23,9 +23,9 @@ class DocumentView;
 class DtmfPage;
 class FunctionOptionsPage;
 class OtherFunctionsPage;
-class TaboutForm;
-class Tmessage1;
-class TR_and_W;
+class AboutDialog;
+class ConfirmDialog;
+class ProgrammingDialog;
 
 // Page indexes of the main window; the Edit menu shows them in this order.
 enum PageIndex {
@@ -47,11 +47,11 @@ struct StartOptions {
 // Asks for a codeplug file name; returns an empty string when cancelled.
 using FileNameDialog = std::function<QString(QWidget* parent)>;
 
-class Tform1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit Tform1(StartOptions options, QWidget* parent = nullptr);
+    explicit MainWindow(StartOptions options, QWidget* parent = nullptr);
 
     Document& document() { return document_; }
     const MainMenu& menu() const { return menu_; }
@@ -59,9 +59,9 @@ public:
     FunctionOptionsPage* functionOptionsPage() const { return functionOptionsPage_; }
     DtmfPage* dtmfPage() const { return dtmfPage_; }
     OtherFunctionsPage* otherFunctionsPage() const { return otherFunctionsPage_; }
-    Tmessage1& message() const { return *message_; }
-    TaboutForm& about() const { return *about_; }
-    TR_and_W& programmingDialog() const { return *programmingDialog_; }
+    ConfirmDialog& message() const { return *message_; }
+    AboutDialog& about() const { return *about_; }
+    ProgrammingDialog& programmingDialog() const { return *programmingDialog_; }
 
     // The chosen port (1 ... 4) and the device it opens.
     int portNumber() const { return settings_.com; }
@@ -73,28 +73,28 @@ public:
     QString bannerText() const;
 
     // The actions of the Options items, as the operator would choose them.
-    void ApplyPortChoice(int port);
-    void ApplyCommMode(int mode);
-    void ApplySkin(int skin);
+    void applyPortChoice(int port);
+    void applyCommMode(int mode);
+    void applySkin(int skin);
     // Loads "<appFolder>/<name>.lng" and relabels every window; a missing or unreadable
     // pack changes nothing. Returns whether the pack was applied.
-    bool LoadLanguagePack(const QString& name);
+    bool loadLanguagePack(const QString& name);
 
     // Replaces the Open and Save file dialogs (for tests).
     void setFileDialogs(FileNameDialog openDialog, FileNameDialog saveDialog);
 
     // The Read and Write commands (menu items and tool buttons).
-    void gs1Click();
-    void N2Click();
+    void readFromRadio();
+    void writeToRadio();
 
-    void FileNewClick();
-    void FileOpenClick();
-    void FileSaveClick();
+    void newFile();
+    void openFile();
+    void saveFile();
     // Open after its dialog: reads `path` into the document and shows it, or changes
     // nothing and returns why.
     std::optional<file::ReadError> openCodeplugFile(const QString& path);
-    void HelpClick();
-    void AboutClick();
+    void showHelp();
+    void showAbout();
     // The caption that follows the band choice (editor/band_caption.h).
     void showBandCaption();
 
@@ -103,10 +103,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Provided by the channel editor and the radio link (tform1_radio.cpp).
+    // Provided by the channel editor and the radio link (main_window_radio.cpp).
     QWidget* createChannelEditPage();    // page 0, "信道编辑"
     QWidget* createSingleChannelPage();  // page 3, "信道"
-    // Runs between the about box and the confirmation dialog, so TR_and_W is created
+    // Runs between the about box and the confirmation dialog, so ProgrammingDialog is created
     // in the order the windows are created at start.
     void createProgrammingDialog();
     // Open and Save start here: page 0 is shown and a pending frequency edit is committed.
@@ -116,9 +116,9 @@ private:
 
     void createPages();
     void connectMenu();
-    void LoadSettings();
-    void SaveSettings();
-    void FormShow();
+    void restoreSettings();
+    void storeSettings();
+    void prepareFirstShow();
     // A Language item: checks it and loads its pack; returns whether the pack was applied.
     bool chooseLanguage(model::Language language);
     void applyLanguage(model::Language language, const model::LanguagePack& pack);
@@ -140,9 +140,9 @@ private:
     FunctionOptionsPage* functionOptionsPage_ = nullptr;
     DtmfPage* dtmfPage_ = nullptr;
     OtherFunctionsPage* otherFunctionsPage_ = nullptr;
-    TaboutForm* about_ = nullptr;
-    TR_and_W* programmingDialog_ = nullptr;
-    Tmessage1* message_ = nullptr;
+    AboutDialog* about_ = nullptr;
+    ProgrammingDialog* programmingDialog_ = nullptr;
+    ConfirmDialog* message_ = nullptr;
     FileNameDialog openDialog_;
     FileNameDialog saveDialog_;
 };

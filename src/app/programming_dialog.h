@@ -1,9 +1,9 @@
 #pragma once
-// TR_and_W, the programming dialog: a gauge, the start and close buttons and the maker's
+// ProgrammingDialog, the programming dialog: a gauge, the start and close buttons and the maker's
 // banner. The Read and Write commands prepare it (caption, start caption, mode, gauge,
 // open port) and show it modally; every press of the start button is one programming run
 // over that port. The dialog refuses to close while a run is in progress and closes the
-// port when it closes. A failed run is reported through Tmessage1, with what failed as
+// port when it closes. A failed run is reported through ConfirmDialog, with what failed as
 // its detail.
 
 #include <QDialog>
@@ -23,20 +23,20 @@ class SerialPort;
 namespace hm3300::app {
 
 class Document;
-class Tform1;
+class MainWindow;
 
-class TR_and_W : public QDialog {
+class ProgrammingDialog : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr int kHeight = 220;
 
-    // A dialog of `window`, created before the window's Tmessage1.
-    explicit TR_and_W(Tform1& window);
-    ~TR_and_W() override;
+    // A dialog of `window`, created before the window's ConfirmDialog.
+    explicit ProgrammingDialog(MainWindow& window);
+    ~ProgrammingDialog() override;
 
     // The mode, kept in the dialog's tag: read or write.
-    void setMode(link::RunMode mode) { Tag = mode; }
+    void setMode(link::RunMode mode) { mode_ = mode; }
 
     // Opens the serial device `path` for the runs of this showing; in single-head mode the
     // link drops the echo of its own frames. Returns why the port cannot be opened, or an
@@ -47,16 +47,14 @@ public:
     // text 61).
     void setBanner(const QString& bannerText);
 
-    QProgressBar* gauge() const { return bsSkinGauge1; }
-    QPushButton* startButton() const { return bsSkinButton1; }
-    QPushButton* closeButton() const { return bsSkinButton2; }
+    QProgressBar* gauge() const { return progressBar_; }
+    QPushButton* startButton() const { return startButton_; }
+    QPushButton* closeButton() const { return closeButton_; }
     QString statusText() const;
     bool runInProgress() const { return running_; }
 
     // The start button: one programming run in the dialog's mode.
-    void bsSkinButton1Click();
-    // The close button: asks the dialog to close.
-    void bsSkinButton2Click();
+    void startRun();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -64,16 +62,16 @@ protected:
     void done(int result) override;
 
 private:
-    void FormShow();
-    bool FormCloseQuery() const { return !running_; }
-    void FormClose();
+    void chooseStartChannel();
+    bool closeAllowed() const { return !running_; }
+    void closePort();
     void applyLanguage();
     void showProgress(int value);
     void reportFailure(const link::RunOutcome& outcome);
 
-    Tform1& window_;
+    MainWindow& window_;
     Document& document_;
-    link::RunMode Tag = link::RunMode::Read;
+    link::RunMode mode_ = link::RunMode::Read;
     bool running_ = false;
 
     // Live from openPort until the dialog closes; the run uses the link, the link the port.
@@ -82,9 +80,9 @@ private:
     std::unique_ptr<link::SerialLink> link_;
     std::unique_ptr<link::ProgrammingRun> run_;
 
-    QProgressBar* bsSkinGauge1;
-    QPushButton* bsSkinButton1;
-    QPushButton* bsSkinButton2;
+    QProgressBar* progressBar_;
+    QPushButton* startButton_;
+    QPushButton* closeButton_;
     QLabel* status_;
 };
 

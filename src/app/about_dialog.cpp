@@ -1,4 +1,4 @@
-#include "app/tabout_form.h"
+#include "app/about_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -9,10 +9,10 @@
 
 namespace hm3300::app {
 
-TaboutForm::TaboutForm(QWidget* parent)
+AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("TaboutForm"));
+    setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(QStringLiteral("关于..."));
     setModal(true);
     setFixedSize(402, 242);
@@ -38,7 +38,7 @@ TaboutForm::TaboutForm(QWidget* parent)
     }
 }
 
-void TaboutForm::applyLanguage(const model::LanguagePack& pack) {
+void AboutDialog::applyLanguage(const model::LanguagePack& pack) {
     setWindowTitle(captionText(pack, 1) + QStringLiteral("..."));
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         lines_[i]->setText(packText(pack, 3 + static_cast<int>(i)));

@@ -1,4 +1,4 @@
-#include "app/tr_and_w.h"
+#include "app/programming_dialog.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/confirm_dialog.h"
 #include "app/document.h"
 #include "app/dtmf_page.h"
+#include "app/main_window.h"
 #include "app/pack_text.h"
-#include "app/tform1.h"
-#include "app/tmessage1.h"
 #include "model/text_ids.h"
 #include "port/serial_port.h"
 
@@ -44,25 +44,25 @@ QString failureDetail(const link::RunOutcome& outcome, const QString& portProble
 
 }  // namespace
 
-TR_and_W::TR_and_W(Tform1& window)
+ProgrammingDialog::ProgrammingDialog(MainWindow& window)
     : QDialog(&window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       window_(window),
       document_(window.document()),
-      bsSkinGauge1(new QProgressBar),
-      bsSkinButton1(new QPushButton),
-      bsSkinButton2(new QPushButton(QStringLiteral("关闭"))),
+      progressBar_(new QProgressBar),
+      startButton_(new QPushButton),
+      closeButton_(new QPushButton(QStringLiteral("关闭"))),
       status_(new QLabel) {
-    setObjectName(QStringLiteral("TR_and_W"));
+    setObjectName(QStringLiteral("ProgrammingDialog"));
     setModal(true);
     setFixedSize(kWidth, kHeight);
 
-    bsSkinGauge1->setObjectName(QStringLiteral("bsSkinGauge1"));
-    bsSkinGauge1->setTextVisible(false);
-    bsSkinGauge1->setRange(0, link::gaugeMaximum(link::RunMode::Read));
-    bsSkinGauge1->setValue(0);
-    bsSkinButton1->setObjectName(QStringLiteral("bsSkinButton1"));
-    bsSkinButton2->setObjectName(QStringLiteral("bsSkinButton2"));
-    for (QPushButton* button : {bsSkinButton1, bsSkinButton2}) {
+    progressBar_->setObjectName(QStringLiteral("progressBar"));
+    progressBar_->setTextVisible(false);
+    progressBar_->setRange(0, link::gaugeMaximum(link::RunMode::Read));
+    progressBar_->setValue(0);
+    startButton_->setObjectName(QStringLiteral("startButton"));
+    closeButton_->setObjectName(QStringLiteral("closeButton"));
+    for (QPushButton* button : {startButton_, closeButton_}) {
         button->setFixedSize(90, 28);
         button->setAutoDefault(false);
     }
@@ -70,9 +70,9 @@ TR_and_W::TR_and_W(Tform1& window)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(bsSkinButton1);
+    buttons->addWidget(startButton_);
     buttons->addSpacing(40);
-    buttons->addWidget(bsSkinButton2);
+    buttons->addWidget(closeButton_);
     buttons->addStretch();
 
     auto* statusBar = new QStatusBar;
@@ -83,7 +83,7 @@ TR_and_W::TR_and_W(Tform1& window)
     body->setContentsMargins(24, 28, 24, 20);
     body->setSpacing(28);
     body->addStretch();
-    body->addWidget(bsSkinGauge1);
+    body->addWidget(progressBar_);
     body->addLayout(buttons);
     body->addStretch();
 
@@ -93,15 +93,15 @@ TR_and_W::TR_and_W(Tform1& window)
     layout->addLayout(body, 1);
     layout->addWidget(statusBar);
 
-    connect(bsSkinButton1, &QPushButton::clicked, this, &TR_and_W::bsSkinButton1Click);
-    connect(bsSkinButton2, &QPushButton::clicked, this, &TR_and_W::bsSkinButton2Click);
-    connect(&document_, &Document::languageChanged, this, &TR_and_W::applyLanguage);
+    connect(startButton_, &QPushButton::clicked, this, &ProgrammingDialog::startRun);
+    connect(closeButton_, &QPushButton::clicked, this, &ProgrammingDialog::close);
+    connect(&document_, &Document::languageChanged, this, &ProgrammingDialog::applyLanguage);
 }
 
-TR_and_W::~TR_and_W() = default;
+ProgrammingDialog::~ProgrammingDialog() = default;
 
-QString TR_and_W::openPort(const QString& path, bool singleHead) {
-    FormClose();
+QString ProgrammingDialog::openPort(const QString& path, bool singleHead) {
+    closePort();
     auto serial = std::make_unique<port::SerialPort>(path);
     auto link = std::make_unique<link::SerialLink>(*serial, waiter_);
     link->setSingleHead(singleHead);
@@ -117,55 +117,55 @@ QString TR_and_W::openPort(const QString& path, bool singleHead) {
     return {};
 }
 
-void TR_and_W::setBanner(const QString& bannerText) {
+void ProgrammingDialog::setBanner(const QString& bannerText) {
     status_->setText(bannerText);
 }
 
-QString TR_and_W::statusText() const {
+QString ProgrammingDialog::statusText() const {
     return status_->text();
 }
 
-void TR_and_W::applyLanguage() {
-    bsSkinButton2->setText(packText(document_.pack(), 2));
+void ProgrammingDialog::applyLanguage() {
+    closeButton_->setText(packText(document_.pack(), 2));
 }
 
-void TR_and_W::showEvent(QShowEvent* event) {
+void ProgrammingDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    FormShow();
+    chooseStartChannel();
 }
 
-void TR_and_W::FormShow() {
+void ProgrammingDialog::chooseStartChannel() {
     if (run_) {
         // With no channel in the active band, VFO/MR and MR freq./MR CH change: the option
         // pages show them.
         const model::RadioSettings before = document_.settings();
-        run_->FormShow();
+        run_->chooseStartChannel();
         if (document_.settings() != before) {
             document_.notifyReplaced();
         }
     }
-    bsSkinButton1->setFocus();
+    startButton_->setFocus();
     window_.dtmfPage()->hideCallEditor();
 }
 
-void TR_and_W::showProgress(int value) {
-    bsSkinGauge1->setValue(std::clamp(value, bsSkinGauge1->minimum(), bsSkinGauge1->maximum()));
+void ProgrammingDialog::showProgress(int value) {
+    progressBar_->setValue(std::clamp(value, progressBar_->minimum(), progressBar_->maximum()));
 }
 
-void TR_and_W::bsSkinButton1Click() {
+void ProgrammingDialog::startRun() {
     if (!run_ || running_) {
         return;
     }
     // Disabled before the port reset, so the run cannot be started twice while it waits.
     running_ = true;
-    bsSkinButton1->setEnabled(false);
-    const link::RunOutcome outcome = run_->run(Tag);
-    bsSkinButton1->setEnabled(true);
+    startButton_->setEnabled(false);
+    const link::RunOutcome outcome = run_->run(mode_);
+    startButton_->setEnabled(true);
     running_ = false;
-    if (Tag == link::RunMode::Read) {
+    if (mode_ == link::RunMode::Read) {
         // Whatever was read before a failure stays in the document: every page shows it.
         document_.notifyReplaced();
     }
@@ -174,26 +174,22 @@ void TR_and_W::bsSkinButton1Click() {
     }
 }
 
-void TR_and_W::reportFailure(const link::RunOutcome& outcome) {
+void ProgrammingDialog::reportFailure(const link::RunOutcome& outcome) {
     // Set when the port reset could not reopen the port or the cable was pulled.
     const QString portProblem = serial_->problem();
     window_.message().showWarning(model::TextId::LinkErrorText,
                                   failureDetail(outcome, portProblem));
 }
 
-void TR_and_W::bsSkinButton2Click() {
-    close();
-}
-
-void TR_and_W::done(int result) {
-    if (!FormCloseQuery()) {
+void ProgrammingDialog::done(int result) {
+    if (!closeAllowed()) {
         return;
     }
     QDialog::done(result);
-    FormClose();
+    closePort();
 }
 
-void TR_and_W::FormClose() {
+void ProgrammingDialog::closePort() {
     run_.reset();
     if (serial_) {
         serial_->setOpen(false);

@@ -14,11 +14,11 @@ class LanguagePack;
 
 namespace hm3300::app {
 
-class TaboutForm : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TaboutForm(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 
     // Caption: text 1 without its accelerator, then "..."; lines: texts 3-6; OK: text 2.
     void applyLanguage(const model::LanguagePack& pack);

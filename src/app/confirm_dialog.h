@@ -18,11 +18,11 @@ namespace hm3300::app {
 
 class Document;
 
-class Tmessage1 : public QDialog {
+class ConfirmDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Tmessage1(Document& document, QWidget* parent = nullptr);
+    explicit ConfirmDialog(Document& document, QWidget* parent = nullptr);
 
     // Sets the caption (as shown), the text, the detail and `PendingCommand`, then shows the
     // dialog modally. Returns when the operator has pressed OK (after its command ran) or

@@ -1,4 +1,4 @@
-// Tform1: the language packs.
+// MainWindow: the language packs.
 
 #include <QDir>
 #include <QFile>
@@ -6,22 +6,22 @@
 #include <QTabWidget>
 #include <iostream>
 
+#include "app/about_dialog.h"
+#include "app/confirm_dialog.h"
 #include "app/document_view.h"
+#include "app/main_window.h"
 #include "app/pack_text.h"
-#include "app/tabout_form.h"
-#include "app/tform1.h"
-#include "app/tmessage1.h"
 #include "model/text_ids.h"
 
 namespace hm3300::app {
 
-bool Tform1::chooseLanguage(model::Language language) {
+bool MainWindow::chooseLanguage(model::Language language) {
     // The check mark moves even when the pack turns out to be missing.
     menu_.languages[static_cast<std::size_t>(language)]->setChecked(true);
-    return LoadLanguagePack(QString::fromLatin1(model::packName(language)));
+    return loadLanguagePack(QString::fromLatin1(model::packName(language)));
 }
 
-bool Tform1::LoadLanguagePack(const QString& name) {
+bool MainWindow::loadLanguagePack(const QString& name) {
     const std::optional<model::Language> language = model::languageFromPackName(name.toStdString());
     const QString path = QDir(options_.appFolder).filePath(name + QStringLiteral(".lng"));
     if (!language || !QFileInfo::exists(path)) {
@@ -42,7 +42,7 @@ bool Tform1::LoadLanguagePack(const QString& name) {
 
 // Relabels every window first; the channel table is converted last, when the new value
 // words are known.
-void Tform1::applyLanguage(model::Language language, const model::LanguagePack& pack) {
+void MainWindow::applyLanguage(model::Language language, const model::LanguagePack& pack) {
     menu_.applyLanguage(pack);
     pages_->setTabText(kChannelEditPage, captionText(pack, 19));
     pages_->setTabText(kFunctionPage, captionText(pack, 20));
@@ -58,7 +58,7 @@ void Tform1::applyLanguage(model::Language language, const model::LanguagePack& 
     document_.setLanguage(language, pack);
 }
 
-std::vector<DocumentView*> Tform1::views() const {
+std::vector<DocumentView*> MainWindow::views() const {
     std::vector<DocumentView*> views;
     for (int page = 0; page < pages_->count(); ++page) {
         if (auto* view = dynamic_cast<DocumentView*>(pages_->widget(page))) {

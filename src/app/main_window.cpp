@@ -1,4 +1,4 @@
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,6 +12,8 @@
 #include <QUrl>
 #include <iostream>
 
+#include "app/about_dialog.h"
+#include "app/confirm_dialog.h"
 #include "app/dtmf_page.h"
 #include "app/function_options_page.h"
 #include "app/help.h"
@@ -19,8 +21,6 @@
 #include "app/pack_text.h"
 #include "app/side_key_page.h"
 #include "app/skins.h"
-#include "app/tabout_form.h"
-#include "app/tmessage1.h"
 #include "editor/band_caption.h"
 #include "editor/single_head.h"
 #include "model/text_ids.h"
@@ -39,9 +39,9 @@ model::Language startLanguage(const QString& folder) {
 
 }  // namespace
 
-Tform1::Tform1(StartOptions options, QWidget* parent)
+MainWindow::MainWindow(StartOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), menu_(*this) {
-    setObjectName(QStringLiteral("Tform1"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("KW3300"));
     setFixedSize(798, 596);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -55,14 +55,14 @@ Tform1::Tform1(StartOptions options, QWidget* parent)
     statusBar()->setSizeGripEnabled(false);
     connectMenu();
 
-    LoadSettings();
+    restoreSettings();
 
-    about_ = new TaboutForm(this);
+    about_ = new AboutDialog(this);
     createProgrammingDialog();
-    message_ = new Tmessage1(document_, this);
+    message_ = new ConfirmDialog(document_, this);
 }
 
-void Tform1::createPages() {
+void MainWindow::createPages() {
     pages_ = new QTabWidget;
     functionOptionsPage_ = new FunctionOptionsPage(document_);
     dtmfPage_ = new DtmfPage(document_);
@@ -76,9 +76,9 @@ void Tform1::createPages() {
     setCentralWidget(pages_);
 
     connect(functionOptionsPage_, &FunctionOptionsPage::bandCaptionRequested, this,
-            &Tform1::showBandCaption);
+            &MainWindow::showBandCaption);
     connect(otherFunctionsPage_, &OtherFunctionsPage::bandCaptionRequested, this,
-            &Tform1::showBandCaption);
+            &MainWindow::showBandCaption);
     connect(&document_, &Document::replaced, this, [this] {
         for (DocumentView* view : views()) {
             view->showDocument();
@@ -86,23 +86,23 @@ void Tform1::createPages() {
     });
 }
 
-void Tform1::connectMenu() {
-    connect(menu_.fileNew, &QAction::triggered, this, &Tform1::FileNewClick);
-    connect(menu_.fileOpen, &QAction::triggered, this, &Tform1::FileOpenClick);
-    connect(menu_.fileSave, &QAction::triggered, this, &Tform1::FileSaveClick);
+void MainWindow::connectMenu() {
+    connect(menu_.fileNew, &QAction::triggered, this, &MainWindow::newFile);
+    connect(menu_.fileOpen, &QAction::triggered, this, &MainWindow::openFile);
+    connect(menu_.fileSave, &QAction::triggered, this, &MainWindow::saveFile);
     connect(menu_.fileExit, &QAction::triggered, this, &QWidget::close);
-    connect(menu_.read, &QAction::triggered, this, &Tform1::gs1Click);
-    connect(menu_.write, &QAction::triggered, this, &Tform1::N2Click);
+    connect(menu_.read, &QAction::triggered, this, &MainWindow::readFromRadio);
+    connect(menu_.write, &QAction::triggered, this, &MainWindow::writeToRadio);
     for (int page = 0; page < static_cast<int>(menu_.pageItems.size()); ++page) {
         connect(menu_.pageItems[static_cast<std::size_t>(page)], &QAction::triggered, this,
                 [this, page] { pages_->setCurrentIndex(page); });
     }
     for (int port = 1; port <= kPortCount; ++port) {
         connect(menu_.ports[static_cast<std::size_t>(port - 1)], &QAction::triggered, this,
-                [this, port] { ApplyPortChoice(port); });
+                [this, port] { applyPortChoice(port); });
     }
-    connect(menu_.singleHead, &QAction::triggered, this, [this] { ApplyCommMode(kSingleHead); });
-    connect(menu_.dualHead, &QAction::triggered, this, [this] { ApplyCommMode(kDualHead); });
+    connect(menu_.singleHead, &QAction::triggered, this, [this] { applyCommMode(kSingleHead); });
+    connect(menu_.dualHead, &QAction::triggered, this, [this] { applyCommMode(kDualHead); });
     for (const model::Language language :
          {model::Language::Chinese, model::Language::English, model::Language::Taiwan}) {
         connect(menu_.languages[static_cast<std::size_t>(language)], &QAction::triggered, this,
@@ -110,21 +110,21 @@ void Tform1::connectMenu() {
     }
     for (int skin = 1; skin <= kSkinCount; ++skin) {
         connect(menu_.skins[static_cast<std::size_t>(skin - 1)], &QAction::triggered, this,
-                [this, skin] { ApplySkin(skin); });
+                [this, skin] { applySkin(skin); });
     }
-    connect(menu_.help, &QAction::triggered, this, &Tform1::HelpClick);
-    connect(menu_.about, &QAction::triggered, this, &Tform1::AboutClick);
-    connect(menu_.newButton, &QAction::triggered, this, &Tform1::FileNewClick);
-    connect(menu_.openButton, &QAction::triggered, this, &Tform1::FileOpenClick);
-    connect(menu_.saveButton, &QAction::triggered, this, &Tform1::FileSaveClick);
-    connect(menu_.readButton, &QAction::triggered, this, &Tform1::gs1Click);
-    connect(menu_.writeButton, &QAction::triggered, this, &Tform1::N2Click);
+    connect(menu_.help, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(menu_.about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(menu_.newButton, &QAction::triggered, this, &MainWindow::newFile);
+    connect(menu_.openButton, &QAction::triggered, this, &MainWindow::openFile);
+    connect(menu_.saveButton, &QAction::triggered, this, &MainWindow::saveFile);
+    connect(menu_.readButton, &QAction::triggered, this, &MainWindow::readFromRadio);
+    connect(menu_.writeButton, &QAction::triggered, this, &MainWindow::writeToRadio);
 }
 
 // The stored choices are applied by the same actions the operator's menu choices run, before
 // any language pack is loaded.
-void Tform1::LoadSettings() {
-    settings_ = readAppSettings(options_.appFolder);
+void MainWindow::restoreSettings() {
+    settings_ = AppSettings::load(options_.appFolder);
     portPaths_ = settings_.portPaths;
     if (!options_.portPath.isEmpty()) {
         portPaths_[static_cast<std::size_t>(settings_.com - 1)] = options_.portPath;
@@ -133,33 +133,33 @@ void Tform1::LoadSettings() {
         menu_.ports[static_cast<std::size_t>(port - 1)]->setStatusTip(
             portPaths_[static_cast<std::size_t>(port - 1)]);
     }
-    ApplyPortChoice(settings_.com);
-    ApplyCommMode(settings_.commMode);
-    ApplySkin(settings_.skin);
+    applyPortChoice(settings_.com);
+    applyCommMode(settings_.commMode);
+    applySkin(settings_.skin);
     // Not an operator's choice: the caption stays as it is.
     document_.codeplug().bands = settings_.bands;
     otherFunctionsPage_->showDocument();
 }
 
-void Tform1::SaveSettings() {
+void MainWindow::storeSettings() {
     settings_.bands = document_.codeplug().bands;
-    const QString error = writeAppSettings(options_.appFolder, settings_);
+    const QString error = settings_.save(options_.appFolder);
     if (!error.isEmpty()) {
         // Closing goes on: the choices of this session are lost, nothing else.
         std::cerr << "hm3300d: " << error.toStdString() << '\n';
     }
 }
 
-void Tform1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;
-        FormShow();
+        prepareFirstShow();
     }
 }
 
 // The call list and PTT ID codes start at their model defaults already.
-void Tform1::FormShow() {
+void MainWindow::prepareFirstShow() {
     if (!chooseLanguage(startLanguage(options_.appFolder))) {
         // Without a pack the value words would stay empty: the built-in texts stand in.
         applyLanguage(model::Language::Chinese, model::LanguagePack::builtin());
@@ -168,21 +168,21 @@ void Tform1::FormShow() {
     dtmfPage_->showSystemPage();
 }
 
-void Tform1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // The codeplug is neither saved nor asked about.
-    SaveSettings();
+    storeSettings();
     event->accept();
 }
 
-QString Tform1::bannerText() const {
+QString MainWindow::bannerText() const {
     return banner_->text();
 }
 
-void Tform1::setBanner(const QString& text) {
+void MainWindow::setBanner(const QString& text) {
     banner_->setText(QStringLiteral("     ") + text);
 }
 
-void Tform1::ApplyPortChoice(int port) {
+void MainWindow::applyPortChoice(int port) {
     if (port < 1 || port > kPortCount) {
         return;
     }
@@ -190,7 +190,7 @@ void Tform1::ApplyPortChoice(int port) {
     settings_.com = port;
 }
 
-void Tform1::ApplyCommMode(int mode) {
+void MainWindow::applyCommMode(int mode) {
     const bool singleHead = mode == kSingleHead;
     (singleHead ? menu_.singleHead : menu_.dualHead)->setChecked(true);
     settings_.commMode = singleHead ? kSingleHead : kDualHead;
@@ -200,7 +200,7 @@ void Tform1::ApplyCommMode(int mode) {
     }
 }
 
-void Tform1::ApplySkin(int skin) {
+void MainWindow::applySkin(int skin) {
     if (skin < 1 || skin > kSkinCount) {
         return;
     }
@@ -209,11 +209,11 @@ void Tform1::ApplySkin(int skin) {
     qApp->setStyleSheet(skinStyleSheet(skin));
 }
 
-void Tform1::showBandCaption() {
+void MainWindow::showBandCaption() {
     setWindowTitle(QString::fromStdString(editor::bandCaption(document_.codeplug().bands)));
 }
 
-void Tform1::HelpClick() {
+void MainWindow::showHelp() {
     const QString path = helpDocumentPath(options_.appFolder);
     if (path.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
         showWarning(QStringLiteral("The help could not be opened: neither HM3300D.chm nor "
@@ -222,7 +222,7 @@ void Tform1::HelpClick() {
     }
 }
 
-void Tform1::AboutClick() {
+void MainWindow::showAbout() {
     about_->exec();
 }
 
