@@ -55,21 +55,22 @@ ConfirmDialog::ConfirmDialog(Document& document, QWidget* parent)
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void ConfirmDialog::showMessage(const QString& caption, const QString& text, int pendingCommand,
-                                const QString& detail) {
+void ConfirmDialog::showMessage(const QString& caption, const QString& text,
+                                editor::PendingCommand pendingCommand, const QString& detail) {
     setWindowTitle(caption);
     label_->setText(text);
     detail_->setPlainText(detail);
     detail_->setVisible(!detail.isEmpty());
     setFixedSize(kWidth, detail.isEmpty() ? kHeight : kHeight + kDetailHeight);
-    PendingCommand = pendingCommand;
+    pendingCommand_ = pendingCommand;
     okButton_->setFocus();
     exec();
 }
 
 void ConfirmDialog::showWarning(int textId, const QString& detail) {
     const model::LanguagePack& pack = document_.pack();
-    showMessage(warningCaption(pack), packText(pack, textId), editor::kMessageOnly, detail);
+    showMessage(warningCaption(pack), packText(pack, textId), editor::PendingCommand::MessageOnly,
+                detail);
 }
 
 void ConfirmDialog::applyLanguage(const model::LanguagePack& pack) {
@@ -79,7 +80,7 @@ void ConfirmDialog::applyLanguage(const model::LanguagePack& pack) {
 
 void ConfirmDialog::confirmOk() {
     accept();
-    switch (editor::confirmOk(PendingCommand, document_.codeplug())) {
+    switch (editor::confirmOk(pendingCommand_, document_.codeplug())) {
         case editor::ConfirmOutcome::CodeplugReset:
             document_.notifyReplaced();
             break;
@@ -89,7 +90,7 @@ void ConfirmDialog::confirmOk() {
         case editor::ConfirmOutcome::Nothing:
             break;
     }
-    PendingCommand = editor::kMessageOnly;
+    pendingCommand_ = editor::PendingCommand::MessageOnly;
 }
 
 }  // namespace hm3300::app

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include "editor/confirm_actions.h"
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -27,14 +29,14 @@ public:
     // Sets the caption (as shown), the text, the detail and `PendingCommand`, then shows the
     // dialog modally. Returns when the operator has pressed OK (after its command ran) or
     // Cancel.
-    void showMessage(const QString& caption, const QString& text, int pendingCommand,
-                     const QString& detail = {});
+    void showMessage(const QString& caption, const QString& text,
+                     editor::PendingCommand pendingCommand, const QString& detail = {});
     // A warning: the warning caption and the text `textId` of the current pack; OK does
     // nothing.
     void showWarning(int textId, const QString& detail);
 
     // 0 until the first message, then the caller's choice; 1 after every OK.
-    int pendingCommand() const { return PendingCommand; }
+    editor::PendingCommand pendingCommand() const { return pendingCommand_; }
 
     // OK and Cancel take texts 7 and 8.
     void applyLanguage(const model::LanguagePack& pack);
@@ -50,7 +52,7 @@ private slots:
 
 private:
     Document& document_;
-    int PendingCommand = 0;
+    editor::PendingCommand pendingCommand_ = editor::PendingCommand::None;
     QLabel* label_;
     QPlainTextEdit* detail_;
     QPushButton* okButton_;

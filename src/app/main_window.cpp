@@ -22,7 +22,6 @@
 #include "app/side_key_page.h"
 #include "app/skins.h"
 #include "editor/band_caption.h"
-#include "editor/single_head.h"
 #include "model/text_ids.h"
 
 namespace hm3300::app {
@@ -195,7 +194,7 @@ void MainWindow::applyCommMode(int mode) {
     (singleHead ? menu_.singleHead : menu_.dualHead)->setChecked(true);
     settings_.commMode = singleHead ? kSingleHead : kDualHead;
     functionOptionsPage_->setSingleHead(singleHead);
-    if (singleHead && editor::ForceVoxOff(document_.codeplug().channels, document_.texts())) {
+    if (singleHead && document_.codeplug().channels.turnVoxOff(document_.texts())) {
         document_.notifyChannelsChanged();
     }
 }

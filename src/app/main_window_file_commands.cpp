@@ -44,7 +44,8 @@ void MainWindow::newFile() {
     hideToneDropDown();
     const model::LanguagePack& pack = document_.pack();
     message_->showMessage(captionText(pack, model::TextId::ConfirmTitle),
-                          packText(pack, model::TextId::ConfirmText), editor::kNewCodeplug);
+                          packText(pack, model::TextId::ConfirmText),
+                          editor::PendingCommand::NewCodeplug);
 }
 
 void MainWindow::openFile() {

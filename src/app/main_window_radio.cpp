@@ -11,37 +11,38 @@
 #include "app/pack_text.h"
 #include "app/programming_dialog.h"
 #include "model/text_ids.h"
-#include "port/port_probe.h"
 
 namespace hm3300::app {
 
 namespace {
 
-// The port warning, with the reason (missing device, no permission, in use) as its detail.
-void showPortError(MainWindow& window, const QString& reason) {
-    window.message().showWarning(model::TextId::PortErrorText, reason);
+// Why the command did not open the dialog: a codeplug the radio cannot take (nothing was
+// sent), or a port that cannot be opened (missing device, no permission, in use).
+void reportRefusal(MainWindow& window, const link::RunOutcome& outcome) {
+    if (outcome.failure == link::RunFailure::NotWritable) {
+        window.message().showWarning(
+            model::TextId::LinkErrorText,
+            QStringLiteral("The codeplug cannot be written, nothing was sent:\n") +
+                QString::fromStdString(outcome.description));
+    } else {
+        window.message().showWarning(model::TextId::PortErrorText,
+                                     QString::fromStdString(outcome.description));
+    }
 }
 
 // The Read and Write commands from the port probe on: `item` is the command's menu item,
 // `button` its tool button. Returns when the dialog has been closed.
 void startProgramming(MainWindow& window, link::RunMode mode, const QAction& item,
                       const QAction& button) {
-    const QString path = window.portPath();
-    if (const port::PortProbe probe = port::probePort(path); !probe) {
-        showPortError(window, probe.reason);
+    ProgrammingDialog& dialog = window.programmingDialog();
+    const link::SessionOptions options{window.portPath().toStdString(),
+                                       window.commMode() == kSingleHead};
+    if (const link::RunOutcome outcome = dialog.prepare(mode, options); !outcome.ok()) {
+        reportRefusal(window, outcome);
         return;
     }
-    ProgrammingDialog& dialog = window.programmingDialog();
     dialog.setWindowTitle(withoutAccelerator(item.text()));
     dialog.startButton()->setText(button.text());
-    dialog.setMode(mode);
-    dialog.gauge()->setRange(0, link::gaugeMaximum(mode));
-    dialog.gauge()->setValue(0);
-    if (const QString error = dialog.openPort(path, window.commMode() == kSingleHead);
-        !error.isEmpty()) {
-        showPortError(window, error);
-        return;
-    }
     dialog.setBanner(window.bannerText());
     dialog.setFixedHeight(ProgrammingDialog::kHeight);
     dialog.exec();

@@ -112,10 +112,8 @@ void OptionBinding::showRow(const Row& row) {
         box->setChecked(settings.flag(row.option));
     } else if (auto* box = qobject_cast<NumberSpinBox*>(row.control)) {
         box->setValue(settings.number(row.option));
-        document_.settings().setNumber(row.option, box->value());
     } else if (auto* field = qobject_cast<FilteredLineEdit*>(row.control)) {
         field->setText(qText(settings.text(row.option)));
-        document_.settings().setText(row.option, field->text().toStdString());
     }
 }
 

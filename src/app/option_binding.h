@@ -37,10 +37,10 @@ public:
     FilteredLineEdit* text(model::Option option);
 
     // Shows the document in every control without running any rule: list positions,
-    // box states, numbers and texts are set with the controls' signals blocked. A number
-    // outside its field's bounds is shown at the nearest bound, a text without the
-    // characters or beyond the length its field admits; the document takes the shown
-    // value, so what is written to the radio is what the operator sees.
+    // box states, numbers and texts are set with the controls' signals blocked. Showing
+    // never changes the document: a value a control cannot show (an item that does not
+    // exist, a number beyond the field's bounds, a text the field does not admit) stays in
+    // the document until the operator changes that control, and the write check reports it.
     void showDocument();
     // Shows the document's value of one option, without running its rules.
     void show(model::Option option);

@@ -91,7 +91,7 @@ QWidget* OtherFunctionsPage::buildPasswordRow() {
     connect(change, &QCheckBox::toggled, this, &OtherFunctionsPage::followChangePassword);
     connect(password_, &FilteredLineEdit::left, this, [this] {
         password_->setText(
-            QString::fromStdString(editor::passwordOnLeave(password_->text().toStdString())));
+            QString::fromStdString(model::effectivePassword(password_->text().toStdString())));
     });
     return row;
 }

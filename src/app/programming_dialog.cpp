@@ -1,22 +1,26 @@
 #include "app/programming_dialog.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <fstream>
 
 #include "app/confirm_dialog.h"
 #include "app/document.h"
 #include "app/dtmf_page.h"
 #include "app/main_window.h"
 #include "app/pack_text.h"
+#include "link/link_trace.h"
 #include "model/text_ids.h"
-#include "port/serial_port.h"
 
 namespace hm3300::app {
 
@@ -24,22 +28,15 @@ namespace {
 
 constexpr int kWidth = 380;
 
-// What failed, for the operator: the step and what arrived or, when the write check
-// refused the codeplug, every value the radio cannot take.
-QString failureDetail(const link::RunOutcome& outcome, const QString& portProblem) {
-    QStringList lines;
-    if (outcome.problems.empty()) {
-        lines.append(QString::fromStdString(outcome.description));
-    } else {
-        lines.append(QStringLiteral("The codeplug cannot be written, nothing was sent:"));
-        for (const codec::WriteProblem& problem : outcome.problems) {
-            lines.append(QString::fromStdString(problem.toString()));
-        }
+// Where the trace of the last run is kept for a bug report; empty when the user's cache
+// folder cannot be made.
+QString lastRunTracePath() {
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    const QString folder = cache + QStringLiteral("/hm3300d");
+    if (cache.isEmpty() || !QDir().mkpath(folder)) {
+        return {};
     }
-    if (!portProblem.isEmpty()) {
-        lines.append(portProblem);
-    }
-    return lines.join(QLatin1Char('\n'));
+    return folder + QStringLiteral("/last-run.trace");
 }
 
 }  // namespace
@@ -48,6 +45,7 @@ ProgrammingDialog::ProgrammingDialog(MainWindow& window)
     : QDialog(&window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       window_(window),
       document_(window.document()),
+      session_(ports_, waiter_, document_.codeplug(), document_.texts()),
       progressBar_(new QProgressBar),
       startButton_(new QPushButton),
       closeButton_(new QPushButton(QStringLiteral("关闭"))),
@@ -100,21 +98,18 @@ ProgrammingDialog::ProgrammingDialog(MainWindow& window)
 
 ProgrammingDialog::~ProgrammingDialog() = default;
 
-QString ProgrammingDialog::openPort(const QString& path, bool singleHead) {
-    closePort();
-    auto serial = std::make_unique<port::SerialPort>(path);
-    auto link = std::make_unique<link::SerialLink>(*serial, waiter_);
-    link->setSingleHead(singleHead);
-    serial->attach(*link);
-    if (!serial->setOpen(true)) {
-        return path + QStringLiteral(" cannot be opened: ") + serial->problem();
+link::RunOutcome ProgrammingDialog::prepare(link::RunMode mode,
+                                            const link::SessionOptions& options) {
+    progressBar_->setRange(0, link::gaugeMaximum(mode));
+    progressBar_->setValue(0);
+    // With no channel in the active band the session sets VFO/MR and MR freq./MR CH: the
+    // option pages show them.
+    const model::RadioSettings before = document_.settings();
+    link::RunOutcome outcome = session_.open(mode, options);
+    if (document_.settings() != before) {
+        document_.notifyReplaced();
     }
-    serial_ = std::move(serial);
-    link_ = std::move(link);
-    run_ = std::make_unique<link::ProgrammingRun>(
-        *link_, document_.codeplug(), document_.texts(),
-        [this](int value, int /*maximum*/) { showProgress(value); });
-    return {};
+    return outcome;
 }
 
 void ProgrammingDialog::setBanner(const QString& bannerText) {
@@ -134,19 +129,6 @@ void ProgrammingDialog::showEvent(QShowEvent* event) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    chooseStartChannel();
-}
-
-void ProgrammingDialog::chooseStartChannel() {
-    if (run_) {
-        // With no channel in the active band, VFO/MR and MR freq./MR CH change: the option
-        // pages show them.
-        const model::RadioSettings before = document_.settings();
-        run_->chooseStartChannel();
-        if (document_.settings() != before) {
-            document_.notifyReplaced();
-        }
-    }
     startButton_->setFocus();
     window_.dtmfPage()->hideCallEditor();
 }
@@ -156,46 +138,47 @@ void ProgrammingDialog::showProgress(int value) {
 }
 
 void ProgrammingDialog::startRun() {
-    if (!run_ || running_) {
+    if (!session_.isOpen() || running_) {
         return;
     }
     // Disabled before the port reset, so the run cannot be started twice while it waits.
     running_ = true;
     startButton_->setEnabled(false);
-    const link::RunOutcome outcome = run_->run(mode_);
+    const QString tracePath = lastRunTracePath();
+    std::ofstream traceFile;
+    if (!tracePath.isEmpty()) {
+        traceFile.open(QFile::encodeName(tracePath).toStdString(), std::ios::trunc);
+    }
+    link::LinkTrace trace(traceFile);
+    session_.setTrace(traceFile ? &trace : nullptr);
+    const link::RunOutcome outcome =
+        session_.run([this](int value, int /*maximum*/) { showProgress(value); });
+    session_.setTrace(nullptr);
     startButton_->setEnabled(true);
     running_ = false;
-    if (mode_ == link::RunMode::Read) {
-        // Whatever was read before a failure stays in the document: every page shows it.
+    if (outcome.ok() && session_.mode() == link::RunMode::Read) {
+        // The read replaced the whole codeplug: every page shows it.
         document_.notifyReplaced();
     }
-    if (!outcome.ok) {
-        reportFailure(outcome);
+    if (!outcome.ok()) {
+        reportFailure(outcome, traceFile ? tracePath : QString());
     }
 }
 
-void ProgrammingDialog::reportFailure(const link::RunOutcome& outcome) {
-    // Set when the port reset could not reopen the port or the cable was pulled.
-    const QString portProblem = serial_->problem();
-    window_.message().showWarning(model::TextId::LinkErrorText,
-                                  failureDetail(outcome, portProblem));
+void ProgrammingDialog::reportFailure(const link::RunOutcome& outcome, const QString& tracePath) {
+    QString detail = QString::fromStdString(outcome.description);
+    if (!tracePath.isEmpty()) {
+        detail += QStringLiteral("\nThe conversation with the radio is in ") + tracePath;
+    }
+    window_.message().showWarning(model::TextId::LinkErrorText, detail);
 }
 
 void ProgrammingDialog::done(int result) {
-    if (!closeAllowed()) {
+    if (running_) {
         return;
     }
     QDialog::done(result);
-    closePort();
-}
-
-void ProgrammingDialog::closePort() {
-    run_.reset();
-    if (serial_) {
-        serial_->setOpen(false);
-    }
-    link_.reset();
-    serial_.reset();
+    session_.close();
 }
 
 }  // namespace hm3300::app

@@ -1,24 +1,21 @@
 #pragma once
-// ProgrammingDialog, the programming dialog: a gauge, the start and close buttons and the maker's
-// banner. The Read and Write commands prepare it (caption, start caption, mode, gauge,
-// open port) and show it modally; every press of the start button is one programming run
-// over that port. The dialog refuses to close while a run is in progress and closes the
-// port when it closes. A failed run is reported through ConfirmDialog, with what failed as
-// its detail.
+// The programming dialog: a gauge, the start and close buttons and the maker's banner. The
+// Read and Write commands prepare it (caption, start caption, the radio session on the
+// chosen port) and show it modally; every press of the start button is one programming run
+// of that session. The dialog refuses to close while a run is in progress and closes the
+// session's port when it closes. A failed run is reported through the ConfirmDialog, with
+// what failed as its detail and where the trace of the run was kept.
 
 #include <QDialog>
 #include <memory>
 
-#include "link/programming_run.h"
+#include "link/radio_session.h"
 #include "port/event_loop_waiter.h"
+#include "port/serial_port.h"
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
-
-namespace hm3300::port {
-class SerialPort;
-}
 
 namespace hm3300::app {
 
@@ -35,13 +32,10 @@ public:
     explicit ProgrammingDialog(MainWindow& window);
     ~ProgrammingDialog() override;
 
-    // The mode, kept in the dialog's tag: read or write.
-    void setMode(link::RunMode mode) { mode_ = mode; }
-
-    // Opens the serial device `path` for the runs of this showing; in single-head mode the
-    // link drops the echo of its own frames. Returns why the port cannot be opened, or an
-    // empty text.
-    QString openPort(const QString& path, bool singleHead);
+    // Opens the radio session for runs in `mode` on `options`' port, with the gauge at 0 of
+    // the mode's maximum. A write is checked first. Returns the outcome of the check and the
+    // port probe: when it is not ok, nothing was opened and the dialog must not be shown.
+    link::RunOutcome prepare(link::RunMode mode, const link::SessionOptions& options);
 
     // The status panel; the commands give it the main window's banner (five blanks and
     // text 61).
@@ -53,7 +47,7 @@ public:
     QString statusText() const;
     bool runInProgress() const { return running_; }
 
-    // The start button: one programming run in the dialog's mode.
+    // The start button: one programming run in the prepared mode.
     void startRun();
 
 protected:
@@ -62,23 +56,17 @@ protected:
     void done(int result) override;
 
 private:
-    void chooseStartChannel();
-    bool closeAllowed() const { return !running_; }
-    void closePort();
     void applyLanguage();
     void showProgress(int value);
-    void reportFailure(const link::RunOutcome& outcome);
+    void reportFailure(const link::RunOutcome& outcome, const QString& tracePath);
 
     MainWindow& window_;
     Document& document_;
-    link::RunMode mode_ = link::RunMode::Read;
     bool running_ = false;
 
-    // Live from openPort until the dialog closes; the run uses the link, the link the port.
+    port::SerialPortProvider ports_;
     port::EventLoopWaiter waiter_;
-    std::unique_ptr<port::SerialPort> serial_;
-    std::unique_ptr<link::SerialLink> link_;
-    std::unique_ptr<link::ProgrammingRun> run_;
+    link::RadioSession session_;
 
     QProgressBar* progressBar_;
     QPushButton* startButton_;

@@ -2,19 +2,21 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/command_context.h"
 #include "cli/exit_status.h"
-#include "cli/session.h"
 
 namespace hm3300::cli {
 
 namespace {
 
-int check(const Arguments& arguments, Session& session) {
+int check(const Arguments& arguments, CommandContext& context) {
     const std::string& path = arguments.positional().front();
-    if (!session.open(path)) {
+    if (!context.open(path)) {
         return ExitStatus::FileError;
     }
-    if (!session.listWriteProblems(path, "the codeplug cannot be written to a radio as it is")) {
+    if (const auto problems = codec::checkWritable(context.codeplug, context.texts);
+        !problems.empty()) {
+        printWriteProblems(path, problems, "the codeplug cannot be written to a radio as it is");
         return ExitStatus::NotWritable;
     }
     std::cerr << path << ": can be written to a radio\n";

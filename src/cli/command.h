@@ -1,6 +1,6 @@
 #pragma once
 // A subcommand of hm3300d-cli: its name, its help text, the options and file names it takes
-// and what it does. The dispatcher checks the words and starts the session before `run`.
+// and what it does. The dispatcher checks the words and starts the context before `run`.
 
 #include <cstddef>
 #include <set>
@@ -10,7 +10,7 @@
 namespace hm3300::cli {
 
 class Arguments;
-struct Session;
+struct CommandContext;
 
 struct Command {
     std::string_view name;
@@ -22,8 +22,8 @@ struct Command {
     // codeplug file"); a command that takes none refuses any other word.
     std::size_t fileCount;
     std::string_view fileNames;
-    // Runs with the words checked against the declaration and the session of --lang.
-    int (*run)(const Arguments& arguments, Session& session);
+    // Runs with the words checked against the declaration and the context of --lang.
+    int (*run)(const Arguments& arguments, CommandContext& context);
 };
 
 const Command& checkCommand();

@@ -1,16 +1,16 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/command_context.h"
 #include "cli/exit_status.h"
-#include "cli/session.h"
 
 namespace hm3300::cli {
 
 namespace {
 
-int convert(const Arguments& arguments, Session& session) {
+int convert(const Arguments& arguments, CommandContext& context) {
     const std::string& input = arguments.positional()[0];
     const std::string& output = arguments.positional()[1];
-    if (!session.open(input) || !session.save(output)) {
+    if (!context.open(input) || !context.save(output)) {
         return ExitStatus::FileError;
     }
     return ExitStatus::Success;

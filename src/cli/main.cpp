@@ -11,8 +11,8 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/command_context.h"
 #include "cli/exit_status.h"
-#include "cli/session.h"
 
 namespace hm3300::cli {
 
@@ -52,7 +52,7 @@ const Command* findCommand(std::string_view name) {
     return nullptr;
 }
 
-// Checks the words against what the command declares and starts the session of --lang, so
+// Checks the words against what the command declares and starts the context of --lang, so
 // that a command runs only on a command line it can take.
 int runCommand(const Command& command, std::vector<std::string> words) {
     const Arguments arguments(std::move(words), command.valuedOptions, command.switches);
@@ -67,11 +67,11 @@ int runCommand(const Command& command, std::vector<std::string> words) {
         return usageError(command, *error);
     }
     std::string error;
-    auto session = Session::start(arguments, error);
-    if (!session) {
+    auto context = CommandContext::start(arguments, error);
+    if (!context) {
         return usageError(command, error);
     }
-    return command.run(arguments, *session);
+    return command.run(arguments, *context);
 }
 
 int run(const std::vector<std::string>& words) {

@@ -1,11 +1,13 @@
 #pragma once
-// What the read and write commands share: the --port and --single-head options, and one
-// programming run over the serial port, as the window's Read and Write perform it.
+// What the read and write commands share: the --port, --single-head and --trace options,
+// and one programming run through the radio session, as the window's Read and Write
+// perform it, with a progress line on stderr. Ctrl-C or SIGTERM stops the run after the
+// exchange in progress; the end command still goes out so the radio leaves programming.
 
 #include <optional>
 #include <string>
 
-#include "link/programming_run.h"
+#include "link/radio_session.h"
 #include "model/codeplug.h"
 #include "model/value_texts.h"
 
@@ -13,18 +15,18 @@ namespace hm3300::cli {
 
 class Arguments;
 
-struct RadioPortOptions {
-    std::string path;  // the serial device, e.g. /dev/ttyUSB0
-    bool singleHead = false;
+struct RadioOptions {
+    link::SessionOptions session;
+    std::string tracePath;  // empty: no trace
 };
 
 // Empty, with `error` set, when --port is missing.
-std::optional<RadioPortOptions> radioPortOptions(const Arguments& arguments, std::string& error);
+std::optional<RadioOptions> radioOptions(const Arguments& arguments, std::string& error);
 
-// Probes and opens the port, shows the dialog (chooseStartChannel) and performs one run in `mode`
-// over `codeplug`, with a progress line on stderr. Reports any failure on stderr and
-// returns the exit status: Success, LinkFailed or PortUnavailable.
-int runOnRadio(const RadioPortOptions& options, link::RunMode mode, model::Codeplug& codeplug,
-               const model::ValueTexts& texts);
+// One run in `mode` over `codeplug`; a read replaces `codeplug` only when it succeeds.
+// Reports any failure on stderr (a refused write lists its problems on stdout, naming
+// `fileName`) and returns the exit status.
+int runOnRadio(const RadioOptions& options, link::RunMode mode, model::Codeplug& codeplug,
+               const model::ValueTexts& texts, const std::string& fileName);
 
 }  // namespace hm3300::cli

@@ -3,9 +3,9 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/command_context.h"
 #include "cli/exit_status.h"
 #include "cli/radio_run.h"
-#include "cli/session.h"
 
 namespace hm3300::cli {
 
@@ -27,14 +27,14 @@ int countChannels(const model::Codeplug& codeplug) {
     return count;
 }
 
-int read(const Arguments& arguments, Session& session) {
+int read(const Arguments& arguments, CommandContext& context) {
     const auto output = arguments.value("-o");
     if (!output || output->empty()) {
         return usageError(readCommand(), "-o names no output file");
     }
     std::string error;
-    const auto port = radioPortOptions(arguments, error);
-    if (!port) {
+    const auto radio = radioOptions(arguments, error);
+    if (!radio) {
         return usageError(readCommand(), error);
     }
     if (!folderExists(*output)) {
@@ -43,15 +43,16 @@ int read(const Arguments& arguments, Session& session) {
     }
 
     // A fresh document: the band lists hold exactly the ranges the radio reports.
-    const int status = runOnRadio(*port, link::RunMode::Read, session.codeplug, session.texts);
+    const int status =
+        runOnRadio(*radio, link::RunMode::Read, context.codeplug, context.texts, *output);
     if (status != ExitStatus::Success) {
         return status;
     }
-    if (!session.save(*output)) {
+    if (!context.save(*output)) {
         return ExitStatus::FileError;
     }
-    std::cerr << "read " << countChannels(session.codeplug) << " channels from " << port->path
-              << " into " << *output << "\n";
+    std::cerr << "read " << countChannels(context.codeplug) << " channels from "
+              << radio->session.portPath << " into " << *output << "\n";
     return ExitStatus::Success;
 }
 
@@ -71,11 +72,15 @@ const Command& readCommand() {
         "Options:\n"
         "  --single-head                 the cable is single-head and echoes every byte\n"
         "  --lang chinese|english|taiwan value words of OUT.p46 (default chinese)\n"
+        "  --trace FILE                  write every frame sent and received to FILE\n"
+        "\n"
+        "Ctrl-C stops the read after the frame in progress; the radio is told to leave\n"
+        "programming mode and OUT.p46 is not written.\n"
         "\n"
         "Exit status: 0 done, 1 the radio did not answer as expected (the message says\n"
-        "at which block and what arrived), 2 usage, 3 OUT.p46 cannot be written,\n"
-        "5 the port cannot be opened.\n",
-        {"--port", "--lang", "-o"},
+        "at which block and what arrived; OUT.p46 is not written), 2 usage, 3 OUT.p46\n"
+        "or the trace cannot be written, 5 the port cannot be opened, 130 stopped.\n",
+        {"--port", "--lang", "-o", "--trace"},
         {"--single-head"},
         0,
         {},

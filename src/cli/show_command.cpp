@@ -3,8 +3,8 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/command_context.h"
 #include "cli/exit_status.h"
-#include "cli/session.h"
 #include "cli/text_table.h"
 #include "model/choice_items.h"
 
@@ -21,13 +21,13 @@ std::string numberText(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string optionValue(const Session& session, const model::OptionDefinition& definition) {
-    const auto& settings = session.codeplug.settings;
+std::string optionValue(const CommandContext& context, const model::OptionDefinition& definition) {
+    const auto& settings = context.codeplug.settings;
     switch (definition.kind) {
         case OptionKind::Choice: {
             const int index = settings.choice(definition.option);
             return std::to_string(index) + "  " +
-                   model::choiceItemText(definition.option, index, session.pack);
+                   model::choiceItemText(definition.option, index, context.pack);
         }
         case OptionKind::Flag:
             return settings.flag(definition.option) ? "on" : "off";
@@ -39,22 +39,22 @@ std::string optionValue(const Session& session, const model::OptionDefinition& d
     return {};
 }
 
-void printBands(const Session& session) {
+void printBands(const CommandContext& context) {
     std::cout << "Band lists\n";
     TextTable table;
     for (model::BandListId id : model::kBandListIds) {
         table.addRow(
-            {std::string(model::bandListName(id)), session.codeplug.bands[id].selectedText()});
+            {std::string(model::bandListName(id)), context.codeplug.bands[id].selectedText()});
     }
     table.print(std::cout, 2);
 }
 
-void printOptions(const Session& session) {
+void printOptions(const CommandContext& context) {
     std::cout << "\nRadio settings\n";
     TextTable table;
     for (const model::OptionDefinition& definition : model::allOptions()) {
         if (definition.inFile) {
-            table.addRow({std::string(definition.key), optionValue(session, definition)});
+            table.addRow({std::string(definition.key), optionValue(context, definition)});
         }
     }
     table.print(std::cout, 2);
@@ -65,7 +65,7 @@ bool shownInTable(ChannelField field) {
     return field != ChannelField::RxCode && field != ChannelField::TxCode;
 }
 
-void printChannels(const Session& session) {
+void printChannels(const CommandContext& context) {
     TextTable table;
     std::vector<std::string> header{"CH"};
     for (ChannelField field : model::allChannelFields()) {
@@ -76,7 +76,7 @@ void printChannels(const Session& session) {
     table.addRow(std::move(header));
     int count = 0;
     for (int number = 1; number <= model::ChannelTable::kRows; ++number) {
-        const model::Channel& channel = session.codeplug.channels.row(number);
+        const model::Channel& channel = context.codeplug.channels.row(number);
         if (!channel.exists()) {
             continue;
         }
@@ -93,13 +93,13 @@ void printChannels(const Session& session) {
     table.print(std::cout, 2);
 }
 
-int show(const Arguments& arguments, Session& session) {
-    if (!session.open(arguments.positional().front())) {
+int show(const Arguments& arguments, CommandContext& context) {
+    if (!context.open(arguments.positional().front())) {
         return ExitStatus::FileError;
     }
-    printBands(session);
-    printOptions(session);
-    printChannels(session);
+    printBands(context);
+    printOptions(context);
+    printChannels(context);
     return ExitStatus::Success;
 }
 

@@ -1,48 +1,38 @@
-#include <algorithm>
 #include <iostream>
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/command_context.h"
 #include "cli/exit_status.h"
 #include "cli/radio_run.h"
-#include "cli/session.h"
 
 namespace hm3300::cli {
 
 namespace {
 
-bool isPassword(const std::string& text) {
-    return text.size() == 6 &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-int write(const Arguments& arguments, Session& session) {
+int write(const Arguments& arguments, CommandContext& context) {
     const auto password = arguments.value("--password");
-    if (password && !isPassword(*password)) {
+    if (password && !model::isRadioPassword(*password)) {
         return usageError(writeCommand(), "--password takes six digits 0-9");
     }
     std::string error;
-    const auto port = radioPortOptions(arguments, error);
-    if (!port) {
+    const auto radio = radioOptions(arguments, error);
+    if (!radio) {
         return usageError(writeCommand(), error);
     }
     const std::string& input = arguments.positional().front();
-    if (!session.open(input)) {
+    if (!context.open(input)) {
         return ExitStatus::FileError;
     }
     if (password) {
-        session.codeplug.settings.setFlag(model::Option::ChangePassword, true);
-        session.codeplug.settings.setText(model::Option::Password, *password);
+        context.codeplug.settings.setFlag(model::Option::ChangePassword, true);
+        context.codeplug.settings.setText(model::Option::Password, *password);
     }
-
     // Nothing reaches the radio unless every value can be written.
-    if (!session.listWriteProblems(input, "nothing was sent to the radio")) {
-        return ExitStatus::NotWritable;
-    }
-
-    const int status = runOnRadio(*port, link::RunMode::Write, session.codeplug, session.texts);
+    const int status =
+        runOnRadio(*radio, link::RunMode::Write, context.codeplug, context.texts, input);
     if (status == ExitStatus::Success) {
-        std::cerr << "wrote " << input << " to the radio on " << port->path << "\n";
+        std::cerr << "wrote " << input << " to the radio on " << radio->session.portPath << "\n";
     }
     return status;
 }
@@ -63,13 +53,19 @@ const Command& writeCommand() {
         "\n"
         "Options:\n"
         "  --password DIGITS             also set the radio password (six digits)\n"
-        "  --single-head                 the cable is single-head and echoes every byte\n"
+        "  --single-head                 the cable is single-head and echoes every byte;\n"
+        "                                VOX is written off on every channel\n"
         "  --lang chinese|english|taiwan language of the check's messages (default chinese)\n"
+        "  --trace FILE                  write every frame sent and received to FILE\n"
+        "\n"
+        "Ctrl-C stops the write after the frame in progress; the radio is told to leave\n"
+        "programming mode, and the blocks written so far stay written.\n"
         "\n"
         "Exit status: 0 done, 1 the radio did not answer as expected (the message says\n"
-        "at which block and what arrived), 2 usage, 3 IN.p46 cannot be read, 4 IN.p46\n"
-        "cannot be written to a radio (nothing sent), 5 the port cannot be opened.\n",
-        {"--port", "--lang", "--password"},
+        "at which block and what arrived), 2 usage, 3 IN.p46 cannot be read or the trace\n"
+        "cannot be written, 4 IN.p46 cannot be written to a radio (nothing sent), 5 the\n"
+        "port cannot be opened, 130 stopped.\n",
+        {"--port", "--lang", "--password", "--trace"},
         {"--single-head"},
         1,
         "one codeplug file",

@@ -1,6 +1,7 @@
 #include "codec/write_check.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "codec/dtmf_codec.h"
@@ -121,6 +122,21 @@ void checkChannel(int number, const Channel& channel, const model::ValueTexts& t
     }
 }
 
+// The radio keeps whole multiples of its unit: anything between would be cut down on the
+// way to the radio.
+void checkNumber(const OptionDefinition& definition, double value, ProblemList& out) {
+    const double units = value / definition.radioUnit;
+    const bool inRange = value >= definition.minimum && value <= definition.maximum;
+    if (inRange && units == std::floor(units)) {
+        return;
+    }
+    out.add(
+        0, definition.key,
+        numberText(value) + (inRange ? " cannot be kept by the radio" : " is outside the range") +
+            "; allowed are " + numberText(definition.minimum) + " to " +
+            numberText(definition.maximum) + " in steps of " + numberText(definition.radioUnit));
+}
+
 void checkDtmfText(const OptionDefinition& definition, const std::string& text, ProblemList& out) {
     if (!std::all_of(text.begin(), text.end(), isDtmfDigit)) {
         out.add(0, definition.key,
@@ -136,9 +152,8 @@ void checkDtmfText(const OptionDefinition& definition, const std::string& text, 
 // A password of another length is replaced by the default when written, as intended.
 void checkPassword(const model::RadioSettings& settings, ProblemList& out) {
     const std::string& password = settings.text(Option::Password);
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    if (settings.flag(Option::ChangePassword) && password.size() == 6 &&
-        !std::all_of(password.begin(), password.end(), isDigit)) {
+    if (settings.flag(Option::ChangePassword) &&
+        !model::isRadioPassword(model::effectivePassword(password))) {
         out.add(0, optionDefinition(Option::Password).key,
                 quoted(password) + " is not six decimal digits");
     }
@@ -156,16 +171,9 @@ void checkSettings(const model::RadioSettings& settings, ProblemList& out) {
                 }
                 break;
             }
-            case OptionKind::Number: {
-                const double value = settings.number(definition.option);
-                if (!(value >= definition.minimum && value <= definition.maximum)) {
-                    out.add(0, definition.key,
-                            numberText(value) + " is outside the range " +
-                                numberText(definition.minimum) + " to " +
-                                numberText(definition.maximum));
-                }
+            case OptionKind::Number:
+                checkNumber(definition, settings.number(definition.option), out);
                 break;
-            }
             case OptionKind::Text:
                 if (definition.option == Option::Password) {
                     checkPassword(settings, out);
@@ -185,6 +193,14 @@ std::string WriteProblem::toString() const {
     const std::string where =
         channel > 0 ? "CH" + model::ChannelTable::rowLabel(channel) + " " : "";
     return where + field + ": " + message;
+}
+
+std::string formatWriteProblems(const std::vector<WriteProblem>& problems) {
+    std::string text;
+    for (const WriteProblem& problem : problems) {
+        text += (text.empty() ? "" : "\n") + problem.toString();
+    }
+    return text;
 }
 
 std::vector<WriteProblem> checkWritable(const model::Codeplug& codeplug,

@@ -25,4 +25,7 @@ struct WriteProblem {
 std::vector<WriteProblem> checkWritable(const model::Codeplug& codeplug,
                                         const model::ValueTexts& texts);
 
+// The problems for a person, one a line, in the order found: channels first, then options.
+std::string formatWriteProblems(const std::vector<WriteProblem>& problems);
+
 }  // namespace hm3300::codec

@@ -2,14 +2,14 @@
 
 namespace hm3300::editor {
 
-ConfirmOutcome confirmOk(int pendingCommand, model::Codeplug& codeplug) {
-    switch (pendingCommand) {
-        case kNewCodeplug:
+ConfirmOutcome confirmOk(PendingCommand command, model::Codeplug& codeplug) {
+    switch (command) {
+        case PendingCommand::NewCodeplug:
             // The reset values include the password and the call list defaults.
             model::resetRadioSettings(codeplug.settings);
             codeplug.channels.clearAll();
             return ConfirmOutcome::CodeplugReset;
-        case kClearChannels:
+        case PendingCommand::ClearChannels:
             codeplug.channels.clearAll();
             return ConfirmOutcome::ChannelsCleared;
         default:

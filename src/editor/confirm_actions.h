@@ -7,10 +7,13 @@
 
 namespace hm3300::editor {
 
-// Values of `PendingCommand`. It starts at 0 and is 1 after every OK.
-inline constexpr int kMessageOnly = 1;
-inline constexpr int kNewCodeplug = 2;
-inline constexpr int kClearChannels = 3;
+// What OK does. The dialog starts with None and holds MessageOnly after every OK.
+enum class PendingCommand {
+    None = 0,
+    MessageOnly = 1,
+    NewCodeplug = 2,
+    ClearChannels = 3,
+};
 
 enum class ConfirmOutcome {
     Nothing,          // a warning, or an unknown command
@@ -20,6 +23,6 @@ enum class ConfirmOutcome {
 
 // New keeps the band lists and SpareKeyAssignment; clearing empties all sixteen fields of
 // every channel, the hidden attributes included.
-ConfirmOutcome confirmOk(int pendingCommand, model::Codeplug& codeplug);
+ConfirmOutcome confirmOk(PendingCommand command, model::Codeplug& codeplug);
 
 }  // namespace hm3300::editor

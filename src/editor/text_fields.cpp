@@ -58,12 +58,4 @@ TextFieldRule textFieldRule(model::Option option) {
             backToCallList ? EnterKey::CloseCallEditor : EnterKey::Drop};
 }
 
-std::string passwordOnLeave(std::string text) {
-    const model::OptionDefinition& definition = model::optionDefinition(model::Option::Password);
-    if (text.size() != definition.maxLength) {
-        return std::string(definition.defaultText);
-    }
-    return text;
-}
-
 }  // namespace hm3300::editor

@@ -35,8 +35,4 @@ struct TextFieldRule {
 // Private, Stun Code, Password).
 TextFieldRule textFieldRule(model::Option option);
 
-// The password kept when the operator leaves its field: anything but exactly six
-// characters becomes the default password.
-std::string passwordOnLeave(std::string text);
-
 }  // namespace hm3300::editor

@@ -12,8 +12,6 @@ namespace {
 
 using model::Option;
 
-constexpr std::string_view kDefaultPassword = "580417";
-
 // The nibble at character `index` (0-based) of a normalised block.
 int nibble(std::string_view block, std::size_t index) {
     return codec::hexValue(block[index]);
@@ -42,9 +40,14 @@ int clearedWhenOn(const model::RadioSettings& settings, Option option, int posit
     return settings.flag(option) ? 0 : 1 << position;
 }
 
-// Milliseconds in units of 10 ms, truncated, as one byte.
-HexText tensOf(const model::RadioSettings& settings, Option option) {
-    return codec::hexByte(static_cast<unsigned>(settings.number(option) / 10));
+// A number in the radio's units (10 ms, half a second), truncated, as one byte.
+HexText radioUnitsOf(const model::RadioSettings& settings, Option option) {
+    const double unit = model::optionDefinition(option).radioUnit;
+    return codec::hexByte(static_cast<unsigned>(settings.number(option) / unit));
+}
+
+void setFromRadioUnits(model::RadioSettings& settings, Option option, int units) {
+    settings.setNumber(option, units * model::optionDefinition(option).radioUnit);
 }
 
 HexText twoCodeFields(std::string_view first, std::string_view second) {
@@ -138,14 +141,14 @@ HexText encodeDtmfBlock(const model::RadioSettings& s) {
     block += digit(s.choice(Option::SpareKeyAssignment));
     block += 'F';
     block += digit(s.choice(Option::Key_Assignment));
-    block += tensOf(s, Option::Digit_Time);
-    block += tensOf(s, Option::Digit_Space);
-    block += tensOf(s, Option::First_Digit);
-    block += tensOf(s, Option::Pretime);
-    block += tensOf(s, Option::StarHashDelay);
+    block += radioUnitsOf(s, Option::Digit_Time);
+    block += radioUnitsOf(s, Option::Digit_Space);
+    block += radioUnitsOf(s, Option::First_Digit);
+    block += radioUnitsOf(s, Option::Pretime);
+    block += radioUnitsOf(s, Option::StarHashDelay);
     block += s.flag(Option::Stun) ? 'F' : '7';
     block += digit(s.choice(Option::Stun_Type));
-    block += codec::hexByte(static_cast<unsigned>(s.number(Option::Auto_Reset) * 2));
+    block += radioUnitsOf(s, Option::Auto_Reset);
     assert(block.size() == 2 * kDtmfBlockWriteSize);
     return block;
 }
@@ -154,15 +157,14 @@ void decodeDtmfBlock(std::string_view data, model::RadioSettings& s) {
     const HexText block = codec::normalizedField(data, 2 * kBlockSize);
     s.setChoice(Option::SpareKeyAssignment, nibble(block, 5) % 4);
     s.setChoice(Option::Key_Assignment, nibble(block, 7) % 4);
-    s.setNumber(Option::Digit_Time, byteOf(block, 4) * 10);
-    s.setNumber(Option::Digit_Space, byteOf(block, 5) * 10);
-    s.setNumber(Option::First_Digit, byteOf(block, 6) * 10);
-    s.setNumber(Option::Pretime, byteOf(block, 7) * 10);
-    s.setNumber(Option::StarHashDelay, byteOf(block, 8) * 10);
+    setFromRadioUnits(s, Option::Digit_Time, byteOf(block, 4));
+    setFromRadioUnits(s, Option::Digit_Space, byteOf(block, 5));
+    setFromRadioUnits(s, Option::First_Digit, byteOf(block, 6));
+    setFromRadioUnits(s, Option::Pretime, byteOf(block, 7));
+    setFromRadioUnits(s, Option::StarHashDelay, byteOf(block, 8));
     s.setFlag(Option::Stun, nibble(block, 18) / 8 == 1);
     s.setChoice(Option::Stun_Type, bit(nibble(block, 19), 0) ? 1 : 0);
-    // Stored in half seconds.
-    s.setNumber(Option::Auto_Reset, byteOf(block, 10) / 2.0);
+    setFromRadioUnits(s, Option::Auto_Reset, byteOf(block, 10));
 }
 
 std::array<std::string, 4> decodeBandBlock(std::string_view data) {
@@ -177,11 +179,8 @@ std::array<std::string, 4> decodeBandBlock(std::string_view data) {
 }
 
 HexText encodePasswordBlock(const model::RadioSettings& s) {
-    const std::string& password = s.text(Option::Password);
-    const std::string_view digits =
-        password.size() == kDefaultPassword.size() ? std::string_view(password) : kDefaultPassword;
     HexText block;
-    for (char c : digits) {
+    for (char c : model::effectivePassword(s.text(Option::Password))) {
         block += {'0', c};
     }
     return block;

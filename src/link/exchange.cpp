@@ -10,12 +10,21 @@ namespace {
 // Type, length and two address bytes come before a data frame's data.
 constexpr std::size_t kDataOffset = 8;
 
+// Exactly one data frame: its length byte counts the address and `byteCount` data bytes,
+// and it carries `address`.
+bool answersRequest(std::string_view reply, std::uint16_t address, int byteCount) {
+    const auto dataLength = 2 * static_cast<std::size_t>(byteCount);
+    return reply.size() == kDataOffset + dataLength + 2 &&
+           codec::byteAt(reply, 2) == 2 + byteCount &&
+           reply.substr(4, 4) == codec::hexWord(address);
+}
+
 // Sends `text` and asks again while the radio answers Busy; true when the last reply is
 // something else.
 bool sendUntilNotBusy(SerialLink& link, std::string_view text, int ms) {
     for (int busy = 0; busy < kMaxBusyReplies; ++busy) {
         link.sendAndWait(text, ms);
-        if (link.RxBuffer() != kBusyReply) {
+        if (link.rxBuffer() != kBusyReply) {
             return true;
         }
     }
@@ -26,32 +35,30 @@ Reply acceptedOnAck(SerialLink& link, std::string_view text, int ms) {
     if (!sendUntilNotBusy(link, text, ms)) {
         return {Verdict::KeptBusy, {}};
     }
-    return {link.RxBuffer() == kAckReply ? Verdict::Accepted : Verdict::Refused, {}};
+    return {link.rxBuffer() == kAckReply ? Verdict::Accepted : Verdict::Refused, {}};
 }
 
 }  // namespace
 
 Reply readBlock(SerialLink& link, std::uint16_t address, int byteCount) {
     const HexText request = readRequest(address, byteCount);
-    for (int badChecksums = 0; badChecksums < kMaxBadChecksumReplies; ++badChecksums) {
+    for (int badReplies = 0; badReplies < kMaxBadReplies; ++badReplies) {
         if (!sendUntilNotBusy(link, request, kBlockWaitMs)) {
             return {Verdict::KeptBusy, {}};
         }
-        const HexText& reply = link.RxBuffer();
+        const HexText& reply = link.rxBuffer();
         if (codec::byteAt(reply, 0) != FrameType::DataFrame) {
             return {Verdict::Refused, {}};
         }
-        if (!link.replyChecksumOk()) {
+        // A stale frame or one meant for another block would be decoded into the wrong
+        // place: it is asked for again, like a frame damaged on the way.
+        if (!link.replyChecksumOk() || !answersRequest(reply, address, byteCount)) {
             continue;
         }
-        const std::size_t dataLength = 2 * static_cast<std::size_t>(byteCount);
-        // A data frame too short for the block would be decoded from bytes that never came.
-        if (reply.size() < kDataOffset + dataLength + 2) {
-            return {Verdict::Refused, {}};
-        }
-        return {Verdict::Accepted, reply.substr(kDataOffset, dataLength)};
+        return {Verdict::Accepted,
+                reply.substr(kDataOffset, 2 * static_cast<std::size_t>(byteCount))};
     }
-    return {Verdict::KeptBadChecksum, {}};
+    return {Verdict::KeptBadReplies, {}};
 }
 
 Reply writeBlock(SerialLink& link, std::uint16_t address, std::string_view data) {
@@ -70,9 +77,9 @@ std::string describeRefusal(Verdict verdict, std::string_view received) {
             return received.empty() ? "no reply" : "unexpected reply";
         case Verdict::KeptBusy:
             return "the radio answered Busy " + std::to_string(kMaxBusyReplies) + " times in a row";
-        case Verdict::KeptBadChecksum:
-            return std::to_string(kMaxBadChecksumReplies) +
-                   " replies in a row had a wrong checksum";
+        case Verdict::KeptBadReplies:
+            return std::to_string(kMaxBadReplies) +
+                   " replies in a row had a wrong checksum or were not the block asked for";
     }
     return {};
 }

@@ -1,7 +1,7 @@
 #pragma once
 // One request and the judgement of its reply, as every phase of a run uses it. The radio's
-// Busy replies and replies with a wrong checksum are answered by asking again, at most a
-// bounded number of times, so that a run always ends.
+// Busy replies, and data replies with a wrong checksum or for another block, are answered by
+// asking again, at most a bounded number of times, so that a run always ends.
 
 #include <cstdint>
 #include <string>
@@ -16,8 +16,9 @@ using codec::HexText;
 
 // A request answered Busy this many times in a row counts as refused.
 inline constexpr int kMaxBusyReplies = 20;
-// A read answered this many times in a row with a wrong checksum counts as refused.
-inline constexpr int kMaxBadChecksumReplies = 5;
+// A read answered this many times in a row with a wrong checksum, or with a data frame
+// that is not the block asked for, counts as refused.
+inline constexpr int kMaxBadReplies = 5;
 
 // Waits after each frame.
 inline constexpr int kHandshakeWaitMs = 70;
@@ -25,9 +26,9 @@ inline constexpr int kBlockWaitMs = 80;
 
 enum class Verdict {
     Accepted,
-    Refused,          // nothing, or not the reply the request expects
-    KeptBusy,         // kMaxBusyReplies Busy replies
-    KeptBadChecksum,  // kMaxBadChecksumReplies replies with a wrong checksum
+    Refused,         // nothing, or not the reply the request expects
+    KeptBusy,        // kMaxBusyReplies Busy replies
+    KeptBadReplies,  // kMaxBadReplies replies with a wrong checksum or for another block
 };
 
 struct Reply {
@@ -37,8 +38,9 @@ struct Reply {
     bool accepted() const { return verdict == Verdict::Accepted; }
 };
 
-// Asks for `byteCount` bytes from `address` until the radio stops answering Busy and the
-// reply's checksum holds; the reply is accepted when it is a data frame carrying them all.
+// Asks for `byteCount` bytes from `address` until the radio stops answering Busy and sends
+// one data frame whose checksum holds and whose length byte, address and size are those of
+// the request; that frame's data is the reply. Anything but a data frame is refused.
 Reply readBlock(SerialLink& link, std::uint16_t address, int byteCount);
 
 // Writes `data` to `address`, asking again while the radio answers Busy; accepted on Ack.

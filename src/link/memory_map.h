@@ -39,9 +39,9 @@ constexpr std::uint16_t clearedBlockAddress(int block) {
     return static_cast<std::uint16_t>(0x0D00 + 0x10 * block);
 }
 
-// "52" "03" address count: the text MakeFrame turns into a read command.
+// "52" "03" address count: the text frameBytes turns into a read command.
 HexText readRequest(std::uint16_t address, int byteCount);
-// "57" length address data: the text MakeFrame turns into a write frame.
+// "57" length address data: the text frameBytes turns into a write frame.
 HexText writeRequest(std::uint16_t address, std::string_view data);
 
 }  // namespace hm3300::link

@@ -1,12 +1,10 @@
 #pragma once
-// One press of the programming dialog's start button: port reset, handshake, ready wait,
-// the read or write procedure, and the end command. The caller shows the outcome (the
-// dialog its LinkErrorText warning, the command line a report).
-//
-// Usage: construct over the link and the document when the dialog is shown, call chooseStartChannel
-// once, then run() for every press of the start button.
+// One programming run: port reset, handshake, ready wait, the read or write procedure, and
+// the end command, which is sent whatever happened before. The radio session runs it once
+// per press of the dialog's start button; the caller shows the outcome.
 
 #include <string>
+#include <string_view>
 
 #include "link/run_context.h"
 #include "link/run_outcome.h"
@@ -24,37 +22,17 @@ int gaugeMaximum(RunMode mode);
 inline constexpr int kHandshakeAttempts = 6;
 inline constexpr int kPortResetWaitMs = 150;
 
-class ProgrammingRun {
-public:
-    // `progress` gets the gauge value and maximum: 0 at the start of a run, every finished
-    // block, and the maximum when the procedure completes.
-    ProgrammingRun(SerialLink& link, model::Codeplug& document, const model::ValueTexts& texts,
-                   ProgressCallback progress = {});
+// The channel a written radio starts on: the first whose RxFreq lies in the active band's
+// receive range, as two hexadecimal digits, or "FF". With "FF", VFO/MR and
+// MR freq./MR CH are set to index 1, so the radio starts in frequency mode.
+std::string chooseStartChannel(model::Codeplug& document);
 
-    // The dialog being shown: StartChannel becomes the first channel whose RxFreq lies in
-    // the active band's receive range (as two hexadecimal digits), or "FF"; with "FF",
-    // VFO/MR and MR freq./MR CH are set to index 1.
-    void chooseStartChannel();
-    const std::string& StartChannel() const { return startChannel_; }
-
-    // One programming run. A write first checks the whole document and, when anything
-    // cannot be written, sends nothing at all.
-    RunOutcome run(RunMode mode);
-
-    // The gauge count the last run reached.
-    int ProgressCount() const { return progressCount_; }
-
-private:
-    bool resetPort();
-    void handshake(RunContext& run);
-    void waitReady(RunContext& run);
-
-    SerialLink& link_;
-    model::Codeplug& document_;
-    const model::ValueTexts& texts_;
-    ProgressCallback progress_;
-    std::string startChannel_ = "FF";
-    int progressCount_ = 0;
-};
+// Runs over `link`, whose port is open. A read decodes into `document` as it goes; a write
+// puts `startChannel` into the option block and expects a document that passed the write
+// check. `progress` gets the gauge value and maximum: 0 at the start, every finished block,
+// and the maximum when the procedure completes.
+RunOutcome runProgramming(SerialLink& link, RunMode mode, model::Codeplug& document,
+                          const model::ValueTexts& texts, std::string_view startChannel,
+                          const ProgressCallback& progress);
 
 }  // namespace hm3300::link

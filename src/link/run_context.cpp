@@ -33,7 +33,7 @@ std::optional<HexText> RunContext::readOnce(std::string_view step, std::uint16_t
 }
 
 void RunContext::progressStep() {
-    showGauge(++ProgressCount);
+    showGauge(++progressCount);
 }
 
 void RunContext::gaugeFull() {
@@ -47,30 +47,38 @@ void RunContext::showGauge(int value) {
 }
 
 void RunContext::fail(std::string_view step, Verdict verdict) {
-    fail(step, describeRefusal(verdict, link.RxBuffer()));
+    fail(step, describeRefusal(verdict, link.rxBuffer()));
 }
 
-void RunContext::fail(std::string_view step, std::string description) {
-    LinkOk = false;
+void RunContext::fail(std::string_view step, std::string description, RunFailure kind) {
+    linkOk = false;
     if (failure_) {
         return;
     }
     RunOutcome failure;
-    failure.ok = false;
     failure.step = step;
-    failure.received = receivedText(link.RxBuffer());
-    failure.description =
-        failure.step + " failed: " + description + " (received " + failure.received + ")";
+    if (link.stopped()) {
+        failure.failure = RunFailure::Interrupted;
+        failure.received = "nothing";
+        failure.description = "interrupted at the " + failure.step;
+    } else {
+        failure.failure = kind;
+        failure.received = receivedText(link.rxBuffer());
+        failure.description =
+            failure.step + " failed: " + description + " (received " + failure.received + ")";
+    }
     failure_ = std::move(failure);
 }
 
 RunOutcome RunContext::outcome() const {
-    if (LinkOk) {
-        return {};
+    RunOutcome outcome;
+    if (!linkOk) {
+        // Every phase that leaves linkOk false says why through fail().
+        assert(failure_);
+        outcome = *failure_;
     }
-    // Every phase that leaves LinkOk false says why through fail().
-    assert(failure_);
-    return *failure_;
+    outcome.progressCount = progressCount;
+    return outcome;
 }
 
 std::string channelSlotStep(int channel) {

@@ -1,6 +1,6 @@
 #pragma once
 // The state one programming run shares with its read or write procedure: the link, the
-// document, LinkOk, ProgressCount and RetryCount, and the first failure.
+// document, linkOk, progressCount and retryCount, and the first failure.
 
 #include <cstdint>
 #include <functional>
@@ -31,21 +31,21 @@ public:
     model::Codeplug& document;
     const model::ValueTexts& texts;
 
-    bool LinkOk = false;
-    int ProgressCount = 0;
-    int RetryCount = kRetryCount;
+    bool linkOk = false;
+    int progressCount = 0;
+    int retryCount = kRetryCount;
 
-    // Sends with `send` again after each refusal while RetryCount lasts; RetryCount is
+    // Sends with `send` again after each refusal while retryCount lasts; retryCount is
     // set back once the block is accepted.
     template <typename Send>
     Reply withRetries(Send send) {
         for (;;) {
             Reply reply = send();
             if (reply.accepted()) {
-                RetryCount = kRetryCount;
+                retryCount = kRetryCount;
                 return reply;
             }
-            if (--RetryCount == 0) {
+            if (--retryCount == 0) {
                 return reply;
             }
         }
@@ -59,9 +59,11 @@ public:
     void gaugeFull();
     void showGauge(int value);
 
-    // LinkOk := false; the first failure of a run is the one reported.
+    // linkOk := false; the first failure of a run is the one reported. A failure after the
+    // user asked the link to stop is reported as the interruption.
     void fail(std::string_view step, Verdict verdict);
-    void fail(std::string_view step, std::string description);
+    void fail(std::string_view step, std::string description,
+              RunFailure kind = RunFailure::LinkFailed);
 
     RunOutcome outcome() const;
 

@@ -8,18 +8,31 @@
 
 namespace hm3300::link {
 
+enum class RunFailure {
+    None,
+    NotWritable,      // the write check refused the codeplug; the port was not touched
+    PortUnavailable,  // the serial port could not be opened
+    LinkFailed,       // the radio did not answer as expected
+    Interrupted,      // the user stopped the run; the end command was still sent
+};
+
 struct RunOutcome {
-    bool ok = true;
+    RunFailure failure = RunFailure::None;
     // What failed: "write check", "port", "handshake", "ready", "band block",
     // "channel 12 slot", "alias of channel 12", "option block", "DTMF block", "call block 2",
     // "cleared block 3", "password block", "ID block", "code block". Empty on success.
     std::string step;
     // The reply that was refused, as HexText, or "nothing".
     std::string received;
-    // One line for a person: "channel 12 slot failed: no reply (received nothing)".
+    // One line for a person: "channel 12 slot failed: no reply (received nothing)"; for a
+    // refused write, every problem, one a line.
     std::string description;
     // Why a write was not even started: every value the radio cannot take.
     std::vector<codec::WriteProblem> problems;
+    // The gauge count the run reached.
+    int progressCount = 0;
+
+    bool ok() const { return failure == RunFailure::None; }
 };
 
 }  // namespace hm3300::link

@@ -1,9 +1,11 @@
 #pragma once
-// The sending and receiving side of the radio link: builds each frame, clears the receive
-// buffer, hands the bytes to the port and waits a fixed time while replies arrive.
-// In single-head mode the cable echoes every byte sent, and that echo is removed here.
+// The sending and receiving side of the radio link: builds each frame, drops whatever is
+// left over from earlier exchanges, hands the bytes to the port and waits a fixed time while
+// replies arrive. In single-head mode the cable echoes every byte sent, and that echo is
+// removed here.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,8 +17,11 @@ namespace hm3300::link {
 
 using codec::HexText;
 
-// The serial port as the link drives it. The adapter calls SerialLink::receive with
-// every chunk of bytes it receives.
+class LinkTrace;
+class SerialLink;
+
+// The serial port as the link drives it. The adapter calls SerialLink::receive with every
+// chunk of bytes it receives while the link waits.
 class Port {
 public:
     virtual ~Port() = default;
@@ -24,6 +29,14 @@ public:
     // port cannot be opened, which ends the run before anything is sent.
     virtual bool setOpen(bool open) = 0;
     virtual void write(std::span<const std::uint8_t> bytes) = 0;
+    // The link that gets every received chunk; set before the port is first opened.
+    virtual void attach(SerialLink& link) = 0;
+    // Why the port last failed to open or stopped working (a cable pulled while open), or
+    // empty. A port that stops working stays silent, so the run fails at its next frame.
+    virtual std::string problem() const = 0;
+    // Bytes that reached the port after the last wait ended and were never handed to the
+    // link. They belong to no exchange; the link drops them before it sends again.
+    virtual std::vector<std::uint8_t> takeUndelivered() = 0;
 };
 
 // Returns after at least `ms` milliseconds, delivering received bytes meanwhile.
@@ -31,6 +44,8 @@ class Waiter {
 public:
     virtual ~Waiter() = default;
     virtual void wait(int ms) = 0;
+    // A monotonic millisecond clock, for the trace.
+    virtual std::int64_t nowMs() const = 0;
 };
 
 class SerialLink {
@@ -38,29 +53,46 @@ public:
     SerialLink(Port& port, Waiter& waiter);
 
     void setSingleHead(bool singleHead) { singleHead_ = singleHead; }
+    // Every frame, wait and dropped byte is written to `trace` (nullptr: none).
+    void setTrace(LinkTrace* trace) { trace_ = trace; }
+    // Asked before every send: once it answers true, no further frame goes out (the
+    // exchange sees no reply) except through sendFinal.
+    void setStopRequest(std::function<bool()> stopRequested);
+    bool stopped() const { return stopped_; }
 
-    // Builds TxBytes (with checksum) from `text` and sets EchoLength.
-    void MakeFrame(std::string_view text);
-    // MakeFrame, clear RxBuffer, write TxBytes, wait(ms); the caller judges RxBuffer.
+    // Drops leftovers, builds the frame of `text` (type, length, payload; the checksum is
+    // added), clears RxBuffer, writes the frame and waits `ms`; the caller judges RxBuffer.
     void sendAndWait(std::string_view text, int ms);
+    // sendAndWait even after a stop: the end command that lets the radio leave programming.
+    void sendFinal(std::string_view text, int ms);
+    // Closes the port, waits `ms`, opens it again and waits `ms`; false when it cannot be
+    // opened again.
+    bool resetPort(int ms);
     // Receive step: appends `bytes` to RxBuffer and removes the single-head echo once the
     // buffer has grown past it.
     void receive(std::span<const std::uint8_t> bytes);
 
     bool replyChecksumOk() const;
-    const HexText& RxBuffer() const { return rxBuffer_; }
-    const std::vector<std::uint8_t>& TxBytes() const { return txBytes_; }
-    std::size_t EchoLength() const { return echoLength_; }
-
-    Port& port() { return port_; }
-    Waiter& waiter() { return waiter_; }
+    // HexText of every byte received since the last send.
+    const HexText& rxBuffer() const { return rxBuffer_; }
+    // The bytes of the frame last sent, checksum included.
+    const std::vector<std::uint8_t>& lastFrame() const { return lastFrame_; }
+    // Hexadecimal digits of echo still to drop; 0 when none is pending.
+    std::size_t pendingEcho() const { return pendingEcho_; }
 
 private:
+    void send(std::string_view text, int ms);
+    void pause(int ms, std::string_view what);
+    void dropLeftovers();
+
     Port& port_;
     Waiter& waiter_;
     bool singleHead_ = false;
-    std::vector<std::uint8_t> txBytes_;
-    std::size_t echoLength_ = 0;
+    LinkTrace* trace_ = nullptr;
+    std::function<bool()> stopRequested_;
+    bool stopped_ = false;
+    std::vector<std::uint8_t> lastFrame_;
+    std::size_t pendingEcho_ = 0;
     HexText rxBuffer_;
 };
 

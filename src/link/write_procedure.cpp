@@ -27,7 +27,7 @@ bool bandCheck(RunContext& run) {
     return true;
 }
 
-// A refused block clears LinkOk but does not stop the caller's loop.
+// A refused block clears linkOk but does not stop the caller's loop.
 void writeOnce(RunContext& run, std::string_view step, std::uint16_t address,
                std::string_view data) {
     const Reply reply = writeBlock(run.link, address, data);
@@ -62,17 +62,17 @@ void writeRadio(RunContext& run, std::string_view startChannel) {
         return;
     }
     writeChannels(run);
-    if (!run.LinkOk) {
+    if (!run.linkOk) {
         return;
     }
     writeOnce(run, "option block", kOptionBlockAddress, encodeOptionBlock(settings, startChannel));
     run.progressStep();
-    if (!run.LinkOk) {
+    if (!run.linkOk) {
         return;
     }
     writeOnce(run, "DTMF block", kDtmfBlockAddress, encodeDtmfBlock(settings));
     run.progressStep();
-    if (!run.LinkOk) {
+    if (!run.linkOk) {
         return;
     }
     // Once started, all call blocks and all cleared blocks are sent.
@@ -81,23 +81,23 @@ void writeRadio(RunContext& run, std::string_view startChannel) {
                   encodeCallBlock(block, settings));
         run.progressStep();
     }
-    if (!run.LinkOk) {
+    if (!run.linkOk) {
         return;
     }
     for (int block = 0; block < kClearedBlockCount; ++block) {
         writeOnce(run, clearedBlockStep(block), clearedBlockAddress(block), encodeClearedBlock());
         run.progressStep();
     }
-    if (run.LinkOk && settings.flag(Option::ChangePassword)) {
+    if (run.linkOk && settings.flag(Option::ChangePassword)) {
         writeOnce(run, "password block", kPasswordBlockAddress, encodePasswordBlock(settings));
         run.progressStep();
     }
-    if (!run.LinkOk) {
+    if (!run.linkOk) {
         return;
     }
     writeOnce(run, "ID block", kIdBlockAddress, encodeIdBlock(settings));
     run.progressStep();
-    if (!run.LinkOk) {
+    if (!run.linkOk) {
         return;
     }
     writeOnce(run, "code block", kCodeBlockAddress, encodeCodeBlock(settings));

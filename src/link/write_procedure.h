@@ -12,8 +12,7 @@ namespace hm3300::link {
 
 inline constexpr int kWriteGaugeMaximum = 148;
 
-// `startChannel`: two hexadecimal digits for the option block (see
-// ProgrammingRun::chooseStartChannel).
+// `startChannel`: two hexadecimal digits for the option block (see chooseStartChannel).
 void writeRadio(RunContext& run, std::string_view startChannel);
 
 }  // namespace hm3300::link

@@ -33,4 +33,19 @@ void ChannelTable::convertValueTexts(const ValueTexts& texts) {
     }
 }
 
+bool ChannelTable::turnVoxOff(const ValueTexts& texts) {
+    if (texts.OnText.empty()) {
+        return false;
+    }
+    bool changed = false;
+    for (Channel& channel : rows_) {
+        std::string& vox = channel[ChannelField::Vox];
+        if (vox == texts.OnText) {
+            vox = texts.OffText;
+            changed = true;
+        }
+    }
+    return changed;
+}
+
 }  // namespace hm3300::model

@@ -21,6 +21,10 @@ public:
     void clearAll();
     // The language switch: every recognised value text becomes the text of `texts`.
     void convertValueTexts(const ValueTexts& texts);
+    // Single-head operation: the radio cannot use VOX, so every Vox that is the current
+    // OnText becomes OffText; other texts stay. Returns whether any channel changed.
+    // Nothing changes while no language has set the value texts.
+    bool turnVoxOff(const ValueTexts& texts);
 
     bool operator==(const ChannelTable&) const = default;
 

@@ -1,5 +1,6 @@
 #include "model/radio_settings.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace hm3300::model {
@@ -13,8 +14,10 @@ constexpr OptionDefinition flag(Option option, std::string_view key, bool on) {
     return {option, key, OptionKind::Flag, true, on ? 1.0 : 0.0, {}};
 }
 constexpr OptionDefinition number(Option option, std::string_view key, double minimum,
-                                  double maximum, double increment, double value) {
-    return {option, key, OptionKind::Number, true, value, {}, 0, minimum, maximum, increment};
+                                  double maximum, double increment, double value,
+                                  double radioUnit) {
+    return {option,  key,     OptionKind::Number, true, value, {},       0,
+            minimum, maximum, increment,          0,    {},    radioUnit};
 }
 constexpr OptionDefinition dtmf(Option option, std::string_view key, std::size_t maxLength,
                                 std::string_view text) {
@@ -44,11 +47,11 @@ constexpr std::array<OptionDefinition, kOptionCount> kOptions{
     choice(Option::VoxSQL, "VoxSQL", 8, 2),
     choice(Option::VoxDelay, "VoxDelay", 4, 2),
     flag(Option::VoxRX, "VoxRX", true),
-    number(Option::Digit_Time, "Digit Time", 50, 200, 10, 100),
-    number(Option::Digit_Space, "Digit Space", 50, 200, 10, 100),
-    number(Option::First_Digit, "First Digit", 0, 500, 50, 0),
-    number(Option::Pretime, "Pretime", 100, 1000, 100, 400),
-    number(Option::StarHashDelay, "*&#Delay", 0, 400, 50, 0),
+    number(Option::Digit_Time, "Digit Time", 50, 200, 10, 100, 10),
+    number(Option::Digit_Space, "Digit Space", 50, 200, 10, 100, 10),
+    number(Option::First_Digit, "First Digit", 0, 500, 50, 0, 10),
+    number(Option::Pretime, "Pretime", 100, 1000, 100, 400, 10),
+    number(Option::StarHashDelay, "*&#Delay", 0, 400, 50, 0, 10),
     flag(Option::ACK_Decode, "ACK Decode", true),
     flag(Option::DTMF_Side, "DTMF Side", true),
     flag(Option::Display_PTT_ID, "Display PTT ID", true),
@@ -67,7 +70,7 @@ constexpr std::array<OptionDefinition, kOptionCount> kOptions{
     dtmf(Option::Call9, "Call9", 15, ""),
     choice(Option::Group, "Group", 6, 0),
     dtmf(Option::Private, "Private", 15, "1000"),
-    number(Option::Auto_Reset, "Auto Reset", 3, 120, 1, 10),
+    number(Option::Auto_Reset, "Auto Reset", 3, 120, 1, 10, 0.5),
     flag(Option::Auto_ACK, "Auto ACK", true),
     flag(Option::DTMF_Beep, "DTMF Beep", true),
     flag(Option::Strip, "Strip", true),
@@ -76,8 +79,8 @@ constexpr std::array<OptionDefinition, kOptionCount> kOptions{
     choice(Option::Stun_Type, "Stun Type", 2, 1),
     choice(Option::Key_Assignment, "Key Assignment", 4, 1),
     outsideFile(flag(Option::ChangePassword, "ChangePassword", false)),
-    outsideFile({Option::Password, "Password", OptionKind::Text, false, 0, "580417", 0, 0, 0, 0, 6,
-                 TextCharset::Digits}),
+    outsideFile({Option::Password, "Password", OptionKind::Text, false, 0, kDefaultPassword, 0, 0,
+                 0, 0, 6, TextCharset::Digits}),
     outsideFile(choice(Option::SpareKeyAssignment, "SpareKeyAssignment", 3, 0)),
 };
 
@@ -155,6 +158,15 @@ const std::string& RadioSettings::text(Option option) const {
 void RadioSettings::setText(Option option, std::string text) {
     assert(optionDefinition(option).kind == OptionKind::Text);
     texts_[slot(option)] = std::move(text);
+}
+
+std::string effectivePassword(std::string_view text) {
+    return std::string(text.size() == kDefaultPassword.size() ? text : kDefaultPassword);
+}
+
+bool isRadioPassword(std::string_view text) {
+    return text.size() == kDefaultPassword.size() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 void resetRadioSettings(RadioSettings& settings) {

@@ -86,6 +86,9 @@ struct OptionDefinition {
     double minimum = 0, maximum = 0, increment = 0;  // numbers
     std::size_t maxLength = 0;                       // texts
     TextCharset charset = TextCharset::Dtmf;
+    // Numbers: what one step of the radio's byte stands for (10 ms, half a second); the
+    // radio keeps only whole multiples of it.
+    double radioUnit = 0;
 };
 
 std::span<const OptionDefinition> allOptions();
@@ -112,6 +115,13 @@ private:
     std::array<double, kOptionCount> values_{};
     std::array<std::string, kOptionCount> texts_;
 };
+
+// The radio password is six decimal digits. A text of any other length stands for the
+// default password, both when the operator leaves its field and when it is written to
+// the radio.
+inline constexpr std::string_view kDefaultPassword = "580417";
+std::string effectivePassword(std::string_view text);
+bool isRadioPassword(std::string_view text);
 
 // New: every option back to its default, except SpareKeyAssignment.
 void resetRadioSettings(RadioSettings& settings);

@@ -1,5 +1,9 @@
 #include "port/serial_port.h"
 
+#include <QSignalBlocker>
+
+#include "port/port_probe.h"
+
 namespace hm3300::port {
 
 SerialPort::SerialPort(const QString& path) {
@@ -29,8 +33,27 @@ void SerialPort::write(std::span<const std::uint8_t> bytes) {
     serial_.flush();
 }
 
-QString SerialPort::problem() const {
-    return serial_.error() == QSerialPort::NoError ? QString() : serial_.errorString();
+std::vector<std::uint8_t> SerialPort::takeUndelivered() {
+    if (!serial_.isOpen()) {
+        return {};
+    }
+    // Polls the driver without waiting, so bytes that came after the last wait are
+    // collected too, not only those Qt has already read; blocked, readyRead does not hand
+    // them to the link meanwhile.
+    const QSignalBlocker blocker(serial_);
+    while (serial_.waitForReadyRead(0)) {
+    }
+    // Finding nothing is reported as a timeout, which is no problem of the port.
+    if (serial_.error() == QSerialPort::TimeoutError) {
+        serial_.clearError();
+    }
+    const QByteArray late = serial_.readAll();
+    return {late.begin(), late.end()};
+}
+
+std::string SerialPort::problem() const {
+    return serial_.error() == QSerialPort::NoError ? std::string()
+                                                   : serial_.errorString().toStdString();
 }
 
 void SerialPort::receive() {
@@ -39,6 +62,14 @@ void SerialPort::receive() {
         link_->receive(std::span(reinterpret_cast<const std::uint8_t*>(chunk.constData()),
                                  static_cast<std::size_t>(chunk.size())));
     }
+}
+
+std::string SerialPortProvider::probe(const std::string& path) {
+    return probePort(QString::fromStdString(path)).reason.toStdString();
+}
+
+std::unique_ptr<link::Port> SerialPortProvider::create(const std::string& path) {
+    return std::make_unique<SerialPort>(QString::fromStdString(path));
 }
 
 }  // namespace hm3300::port

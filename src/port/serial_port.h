@@ -6,6 +6,7 @@
 #include <QSerialPort>
 #include <QString>
 
+#include "link/radio_session.h"
 #include "link/serial_link.h"
 
 namespace hm3300::port {
@@ -14,21 +15,24 @@ class SerialPort : public link::Port {
 public:
     explicit SerialPort(const QString& path);
 
-    // The link that receives the bytes; set before the port is first opened.
-    void attach(link::SerialLink& link) { link_ = &link; }
-
+    void attach(link::SerialLink& link) override { link_ = &link; }
     bool setOpen(bool open) override;
     void write(std::span<const std::uint8_t> bytes) override;
-
-    // Why the port last failed to open or stopped working (a cable pulled while open), or
-    // empty. A port that stops working stays silent, so the run fails at its next frame.
-    QString problem() const;
+    std::vector<std::uint8_t> takeUndelivered() override;
+    std::string problem() const override;
 
 private:
     void receive();
 
     QSerialPort serial_;
     link::SerialLink* link_ = nullptr;
+};
+
+// The serial devices of this machine: probePort and SerialPort.
+class SerialPortProvider : public link::PortProvider {
+public:
+    std::string probe(const std::string& path) override;
+    std::unique_ptr<link::Port> create(const std::string& path) override;
 };
 
 }  // namespace hm3300::port

@@ -2,6 +2,7 @@
 // Misbehaviour the virtual radio can be told to show, so tests can drive the program's
 // failure paths. Counters mean "the first N times"; the radio uses them up as it answers.
 
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -11,15 +12,21 @@ namespace hm3300::vradio {
 
 using AddressCounts = std::map<std::uint16_t, int>;
 
+// How much later than usual a late reply comes: well past the 80 ms the program waits.
+inline constexpr std::chrono::milliseconds kLateReplyDelay{200};
+
 struct Faults {
-    bool silent = false;          // never answer anything
-    bool wrongId = false;         // answer the handshake with another identification
-    int busyReady = 0;            // ready requests answered with Busy
-    int busyWrites = 0;           // write frames answered with Busy, nothing stored
-    AddressCounts garbage{};      // reads answered with bytes that are no data frame
-    AddressCounts badChecksum{};  // read replies sent with a wrong checksum
-    AddressCounts refuseWrite{};  // writes answered with garbage, nothing stored
-    bool erasedBand = false;      // the band block reads as all 0xFF
+    bool silent = false;           // never answer anything
+    bool wrongId = false;          // answer the handshake with another identification
+    int busyReady = 0;             // ready requests answered with Busy
+    int busyWrites = 0;            // write frames answered with Busy, nothing stored
+    AddressCounts garbage{};       // reads answered with bytes that are no data frame
+    AddressCounts badChecksum{};   // read replies sent with a wrong checksum
+    AddressCounts refuseWrite{};   // writes answered with garbage, nothing stored
+    AddressCounts wrongAddress{};  // reads answered with the next block, at its address
+    AddressCounts wrongLength{};   // reads answered with one data byte short
+    AddressCounts late{};          // reads and writes answered after the program's wait
+    bool erasedBand = false;       // the band block reads as all 0xFF
 };
 
 // Uses up one of the first N: true while the counter was above zero.

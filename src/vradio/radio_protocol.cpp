@@ -140,15 +140,34 @@ void RadioProtocol::answerRead(Outcome& outcome) {
         outcome.note += ", garbage";
         return;
     }
-    const auto stored = memory_.read(address, count);
+    // Another block than the one asked for, in a sound frame: the next one in memory, or
+    // this one a byte short.
+    auto replyAddress = address;
+    auto replyCount = count;
+    if (RadioMemory::holds(address + count, count) && takeOne(faults_.wrongAddress, address)) {
+        replyAddress = static_cast<std::uint16_t>(address + count);
+        outcome.note += ", answered for " + codec::hexWord(replyAddress);
+    } else if (count > 0 && takeOne(faults_.wrongLength, address)) {
+        --replyCount;
+        outcome.note += ", one byte short";
+    }
+    const auto stored = memory_.read(replyAddress, replyCount);
     Bytes data(stored.begin(), stored.end());
     if (faults_.erasedBand) {
-        eraseBandBlock(address, data);
+        eraseBandBlock(replyAddress, data);
     }
-    outcome.reply = dataFrame(address, data);
+    outcome.reply = dataFrame(replyAddress, data);
     if (takeOne(faults_.badChecksum, address)) {
         outcome.reply.back() ^= 0xFF;
         outcome.note += ", wrong checksum";
+    }
+    delayIfLate(outcome, address);
+}
+
+void RadioProtocol::delayIfLate(Outcome& outcome, std::uint16_t address) {
+    if (takeOne(faults_.late, address)) {
+        outcome.delay = kLateReplyDelay;
+        outcome.note += ", late";
     }
 }
 
@@ -172,6 +191,7 @@ void RadioProtocol::answerWrite(Outcome& outcome) {
     }
     memory_.write(address, data);
     outcome.reply = kAck;
+    delayIfLate(outcome, address);
 }
 
 }  // namespace hm3300::vradio

@@ -3,6 +3,7 @@
 // the radio's memory. A session opens with the handshake and closes with the end command;
 // outside a session the radio listens for nothing but the handshake, as a real one does.
 
+#include <chrono>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -19,6 +20,7 @@ struct Outcome {
     std::vector<std::uint8_t> reply{};    // empty: no answer
     std::string note{};                   // what the radio made of it
     bool sessionEnded = false;            // the end command was answered
+    std::chrono::milliseconds delay{};    // the reply waits this long besides the latency
 };
 
 // "request -> reply: note", one line for the log.
@@ -39,6 +41,7 @@ private:
     Outcome answer(std::vector<std::uint8_t> frame);
     void answerRead(Outcome& outcome);
     void answerWrite(Outcome& outcome);
+    void delayIfLate(Outcome& outcome, std::uint16_t address);
 
     RadioMemory& memory_;
     Faults faults_;

@@ -142,7 +142,7 @@ void Server::take(const Outcome& outcome, Clock::time_point now) {
         saveIfModified();
     }
     if (!outcome.reply.empty()) {
-        output_.add(outcome.reply, now + options_.latency);
+        output_.add(outcome.reply, now + options_.latency + outcome.delay);
     }
 }
 

@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(caption, QStringLiteral("确认"));
         QVERIFY(text.contains(QStringLiteral("是否继续")));
         QVERIFY(window_->document().codeplug() == before);
-        QCOMPARE(window_->message().pendingCommand(), editor::kNewCodeplug);
+        QCOMPARE(window_->message().pendingCommand(), editor::PendingCommand::NewCodeplug);
     }
 
     void newThenOkResetsOptionsAndChannels() {
@@ -128,7 +128,7 @@ private slots:
         expected.setChoice(model::Option::SpareKeyAssignment, 2);
         QVERIFY(codeplug.settings == expected);
         QCOMPARE(codeplug.settings.text(model::Option::Call0), "1000");
-        QCOMPARE(window_->message().pendingCommand(), editor::kMessageOnly);
+        QCOMPARE(window_->message().pendingCommand(), editor::PendingCommand::MessageOnly);
         // The pages show the reset values.
         auto* pttId = window_->findChild<QComboBox*>(QStringLiteral("PTT ID"));
         QVERIFY(pttId);

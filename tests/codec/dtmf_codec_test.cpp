@@ -20,7 +20,7 @@ TEST(DtmfCodec, DigitsAndNibblesConvertBothWays) {
     EXPECT_EQ(decodeDtmf("0123456789ABCDEF", 16), "D1234567890*#ABC");
 }
 
-TEST(DtmfCodec, DTMFToHexSkipsEAndFAndRefusesOtherCharacters) {
+TEST(DtmfCodec, EncodeDtmfSkipsEAndFAndRefusesOtherCharacters) {
     EXPECT_EQ(encodeDtmf("1E2F", 4), "12");
     EXPECT_EQ(encodeDtmf("abcd", 4), "DEF0");  // read as hexadecimal digits
     EXPECT_EQ(encodeDtmf("12345", 3), "123");  // only the first `count` characters
@@ -30,7 +30,7 @@ TEST(DtmfCodec, DTMFToHexSkipsEAndFAndRefusesOtherCharacters) {
     EXPECT_EQ(encodeDtmf("12X", 2), "12");  // the bad character lies beyond the count
 }
 
-TEST(DtmfCodec, HexToDTMFReadsOnlyTheCountedNibbles) {
+TEST(DtmfCodec, DecodeDtmfReadsOnlyTheCountedNibbles) {
     EXPECT_EQ(decodeDtmf("BAC", 2), "*0");
     EXPECT_EQ(decodeDtmf("BAC", 9), "*0#");
     EXPECT_EQ(decodeDtmf("BAC", -1), "");

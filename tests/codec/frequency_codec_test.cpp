@@ -12,7 +12,7 @@ struct FrequencyCase {
     const char* field;
 };
 
-TEST(FrequencyCodec, WriteFrePacksSixDigitsAndTheSubKilohertzCode) {
+TEST(FrequencyCodec, EncodingPacksSixDigitsAndTheSubKilohertzCode) {
     for (const FrequencyCase& c :
          {FrequencyCase{"145.12500", "14512500"}, FrequencyCase{"438.00625", "43800604"},
           FrequencyCase{"145.01875", "1450180C"}, FrequencyCase{"145.01250", "14501208"},
@@ -21,7 +21,7 @@ TEST(FrequencyCodec, WriteFrePacksSixDigitsAndTheSubKilohertzCode) {
     }
 }
 
-TEST(FrequencyCodec, DecodeFrequencyCopiesNibblesAndScalesTheCode) {
+TEST(FrequencyCodec, DecodingCopiesNibblesAndScalesTheCode) {
     for (const FrequencyCase& c : {
              FrequencyCase{"438.00625", "43800604"},
              FrequencyCase{"145.12500", "14512500"},

@@ -10,7 +10,7 @@ struct NameCase {
     const char* field;
 };
 
-TEST(NameCodec, StrToHEXWritesDisplayCodesAndBlankFill) {
+TEST(NameCodec, EncodeTextWritesDisplayCodesAndBlankFill) {
     for (const NameCase& c : {NameCase{"CH-1", "12170A010F0F"}, NameCase{"POLICE", "1F1E1B181214"},
                               NameCase{"a1b", "010F0F0F0F0F"}, NameCase{"", "0F0F0F0F0F0F"},
                               NameCase{"中文", "0F0F0F0F0F0F"}, NameCase{"+_/.*Z", "0B0C0D0E2A29"},
@@ -19,7 +19,7 @@ TEST(NameCodec, StrToHEXWritesDisplayCodesAndBlankFill) {
     }
 }
 
-TEST(NameCodec, HexToStrReadsDisplayCodesUntrimmed) {
+TEST(NameCodec, DecodeTextReadsDisplayCodesUntrimmed) {
     for (const NameCase& c : {NameCase{"CH-1  ", "12170A010F0F"}, NameCase{"", "FFFFFFFFFFFF"},
                               NameCase{"CH   ", "12FF170F0F0F"}, NameCase{"*0", "2A2B00"},
                               NameCase{"", "ffffffffffff"}}) {

@@ -50,7 +50,9 @@ Codeplug cleanCodeplug(const model::ValueTexts& texts) {
 
     codeplug.settings.setText(Option::Stun_Code, "12345678");
     codeplug.settings.setText(Option::Call9, "0123456789ABCD*");
-    codeplug.settings.setNumber(Option::Auto_Reset, 10.5);  // a value read from the radio
+    // Values a radio may hold: whole multiples of its unit, between the spin steps.
+    codeplug.settings.setNumber(Option::Auto_Reset, 10.5);
+    codeplug.settings.setNumber(Option::First_Digit, 60);
     codeplug.settings.setFlag(Option::ChangePassword, true);
     codeplug.settings.setText(Option::Password, "12345");  // the default is written
     return codeplug;
@@ -149,6 +151,12 @@ TEST(WriteCheck, EachProblemIsFoundAndNothingElse) {
         {"Digit Time above its range",
          [](Codeplug& c) { c.settings.setNumber(Option::Digit_Time, 210); },
          {{0, "Digit Time"}}},
+        {"Digit Time between two steps the radio keeps",
+         [](Codeplug& c) { c.settings.setNumber(Option::Digit_Time, 105); },
+         {{0, "Digit Time"}}},
+        {"Auto Reset between two half seconds",
+         [](Codeplug& c) { c.settings.setNumber(Option::Auto_Reset, 10.25); },
+         {{0, "Auto Reset"}}},
         {"Auto Reset below its range",
          [](Codeplug& c) { c.settings.setNumber(Option::Auto_Reset, 2.5); },
          {{0, "Auto Reset"}}},
@@ -205,7 +213,7 @@ TEST(WriteCheck, MessagesSayWhatIsWrongAndWhatIsAllowed) {
                   "(form 145.12500)",
                   "CH012 Power: \"High\" is not one of the current texts \"高功率\", \"低功率\" "
                   "(or empty)",
-                  "Digit Time: 210 is outside the range 50 to 200",
+                  "Digit Time: 210 is outside the range; allowed are 50 to 200 in steps of 10",
                   "Stun Code: \"123456789\" has 9 digits; at most 8 fit",
               }));
 }

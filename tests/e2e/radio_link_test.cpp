@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
+#include <filesystem>
 #include <sstream>
 
 #include "file/codeplug_file.h"
@@ -17,6 +19,7 @@ using model::ChannelField;
 using testing::CliResult;
 using testing::readBytes;
 using testing::runCli;
+using testing::runCliSignalled;
 using testing::TemporaryFolder;
 using testing::VirtualRadio;
 
@@ -64,8 +67,21 @@ std::string saveUnwritableCodeplug(const TemporaryFolder& folder) {
     return path;
 }
 
+// The sample as a single-head write leaves it in the radio: VOX off on every channel.
+std::string sampleWithVoxOff(const TemporaryFolder& folder) {
+    const auto pack = model::LanguagePack::loadOrBuiltin(HM3300_BIN_DIR, model::Language::Chinese);
+    const auto texts = model::ValueTexts::fromPack(pack);
+    model::Codeplug codeplug;
+    EXPECT_FALSE(file::openCodeplug(kSample, codeplug, texts));
+    EXPECT_TRUE(codeplug.channels.turnVoxOff(texts)) << "the sample has a channel with VOX on";
+    const std::string path = folder.file("vox-off.p46");
+    EXPECT_FALSE(file::saveCodeplug(path, codeplug, pack));
+    return path;
+}
+
 // One full write and one full read per cable: the radio keeps what was written and gives
-// back the same file, the single-head echo removed on both ways.
+// back the same file, the single-head echo removed on both ways; the single-head cable
+// writes VOX off. The trace of the read lists every frame.
 class RoundTripTest : public ::testing::TestWithParam<bool> {};
 
 TEST_P(RoundTripTest, WrittenSampleReadsBackByteForByte) {
@@ -85,12 +101,24 @@ TEST_P(RoundTripTest, WrittenSampleReadsBackByteForByte) {
     EXPECT_NE(written.err.find("writing 148/148\n"), std::string::npos) << written.err;
 
     const std::string readBack = folder.file("read-back.p46");
-    std::vector<std::string> read{"read", "--port", radio.port(), "-o", readBack};
+    const std::string trace = folder.file("read.trace");
+    std::vector<std::string> read{"read", "--port", radio.port(), "-o", readBack, "--trace", trace};
     read.insert(read.end(), cable.begin(), cable.end());
     const CliResult result = runCli(read, folder);
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.err.find("reading 138/138\n"), std::string::npos) << result.err;
-    EXPECT_EQ(firstDifference(kSample, readBack), "");
+    EXPECT_EQ(firstDifference(singleHead ? sampleWithVoxOff(folder) : kSample, readBack), "");
+
+    // Handshake, ready request, 267 read requests and the end command, each answered.
+    std::istringstream lines(readBytes(trace));
+    int sent = 0;
+    int waits = 0;
+    for (std::string line; std::getline(lines, line);) {
+        sent += line.find(" ms  >  ") != std::string::npos ? 1 : 0;
+        waits += line.find(" ms  .  waited ") != std::string::npos ? 1 : 0;
+    }
+    EXPECT_EQ(sent, 270);
+    EXPECT_EQ(waits, 2 + 270);  // the port reset's two, then one an exchange
 }
 
 INSTANTIATE_TEST_SUITE_P(Cables, RoundTripTest, ::testing::Values(false, true),
@@ -110,6 +138,57 @@ TEST(RadioLinkTest, SilentRadioFailsAfterSixHandshakesAndTheEndCommand) {
     EXPECT_EQ(countStartingWith(log, kHandshakeFrame), 6);
     EXPECT_EQ(countStartingWith(log, kEndFrame), 1);
     EXPECT_EQ(log.size(), 7u);
+}
+
+// Ctrl-C in the middle of a read or a write: the exchange in progress ends, the end
+// command goes out, and a stopped read writes no file.
+TEST(RadioLinkTest, AnInterruptedRunSendsTheEndCommandAndExits130) {
+    for (const std::string command : {"read", "write"}) {
+        const TemporaryFolder folder;
+        const VirtualRadio radio(folder);
+        ASSERT_FALSE(radio.port().empty());
+        const std::string output = folder.file("stopped.p46");
+        const std::vector<std::string> arguments =
+            command == "read"
+                ? std::vector<std::string>{"read", "--port", radio.port(), "-o", output}
+                : std::vector<std::string>{"write", "--port", radio.port(), kSample};
+        const CliResult result = runCliSignalled(arguments, folder, SIGINT, 1500);
+        EXPECT_EQ(result.status, 130) << command << ": " << result.err;
+        EXPECT_NE(result.err.find("interrupted"), std::string::npos) << result.err;
+        EXPECT_FALSE(std::filesystem::exists(output));
+
+        const auto log = radio.logThrough(kEndFrame);
+        EXPECT_EQ(countStartingWith(log, kEndFrame), 1) << command;
+        EXPECT_GT(log.size(), 10u) << command << ": stopped in the middle of the run";
+        EXPECT_LT(log.size(), 100u) << command;
+    }
+}
+
+// Sound frames for another address or of another length are asked for again, up to the
+// bound; the read then goes on, here to the channel slot the radio answers with garbage.
+TEST(RadioLinkTest, ADataFrameThatIsNotTheBlockAskedForIsAskedAgain) {
+    const std::string kReadBand = "52030CC010";
+    {
+        const TemporaryFolder folder;
+        const VirtualRadio radio(folder, {"--wrong-address", "0CC0:2", "--wrong-length", "0CC0:2",
+                                          "--garbage", "0010:2"});
+        ASSERT_FALSE(radio.port().empty());
+        const CliResult result =
+            runCli({"read", "--port", radio.port(), "-o", folder.file("x.p46")}, folder);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_NE(result.err.find("channel 1 slot failed"), std::string::npos) << result.err;
+        EXPECT_EQ(countStartingWith(radio.logThrough(kEndFrame), kReadBand), 5);
+    }
+    const TemporaryFolder folder;
+    const VirtualRadio radio(folder, {"--wrong-address", "0CC0:9"});
+    ASSERT_FALSE(radio.port().empty());
+    const CliResult result =
+        runCli({"read", "--port", radio.port(), "-o", folder.file("x.p46")}, folder);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("band block failed: 5 replies in a row had a wrong checksum or were "
+                              "not the block asked for"),
+              std::string::npos)
+        << result.err;
 }
 
 TEST(RadioLinkTest, MissingPortExitsWithItsReason) {

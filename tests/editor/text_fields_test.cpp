@@ -62,13 +62,5 @@ TEST(TextFieldRule, LengthsCharsetsAndEnterFollowTheField) {
     }
 }
 
-TEST(PasswordOnLeave, OnlyExactlySixCharactersStay) {
-    EXPECT_EQ(passwordOnLeave("12345"), "580417");
-    EXPECT_EQ(passwordOnLeave(""), "580417");
-    EXPECT_EQ(passwordOnLeave("1234567"), "580417");
-    EXPECT_EQ(passwordOnLeave("123456"), "123456");
-    EXPECT_EQ(passwordOnLeave("000000"), "000000");
-}
-
 }  // namespace
 }  // namespace hm3300::editor

@@ -1,6 +1,7 @@
 #include "fake_radio.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "codec/hex_text.h"
 #include "link/frame.h"
@@ -20,6 +21,10 @@ std::string withChecksum(std::vector<std::uint8_t> bytes) {
 }
 
 }  // namespace
+
+std::string withChecksum(const std::string& text) {
+    return codec::toHexText(frameBytes(text));
+}
 
 FakeRadio::FakeRadio() {
     memory.fill(0xFF);
@@ -52,6 +57,10 @@ void FakeRadio::write(std::span<const std::uint8_t> bytes) {
     if (reply == kSpoiledChecksum) {
         reply = normalAnswer(frame);
         reply.back() = reply.back() == '0' ? '1' : '0';
+    }
+    if (reply == kLateReply) {
+        late_.push_back(bytesOf(normalAnswer(frame)));
+        reply.clear();
     }
     if (echo_ && echoSeparately_) {
         pending_.push_back(frame);
@@ -106,13 +115,25 @@ std::string FakeRadio::normalAnswer(const std::vector<std::uint8_t>& frame) {
     }
 }
 
-void FakeRadio::deliver(SerialLink& link) {
+void FakeRadio::deliver() {
+    if (!afterWait_.empty()) {
+        link_->receive(afterWait_);
+        afterWait_.clear();
+    }
     for (const auto& chunk : pending_) {
         if (!chunk.empty()) {
-            link.receive(chunk);
+            link_->receive(chunk);
         }
     }
     pending_.clear();
+    for (const auto& chunk : late_) {
+        afterWait_.insert(afterWait_.end(), chunk.begin(), chunk.end());
+    }
+    late_.clear();
+}
+
+std::vector<std::uint8_t> FakeRadio::takeUndelivered() {
+    return std::exchange(afterWait_, {});
 }
 
 std::vector<std::string> FakeRadio::framesStartingWith(const std::string& prefix) const {
@@ -124,7 +145,34 @@ std::vector<std::string> FakeRadio::framesStartingWith(const std::string& prefix
 
 void FakeWaiter::wait(int ms) {
     now_ += ms;
-    radio_.deliver(*link_);
+    radio_.deliver();
+}
+
+namespace {
+
+// A session owns its port; this one hands every call on to the bench's radio.
+class PortOnRadio : public Port {
+public:
+    explicit PortOnRadio(FakeRadio& radio) : radio_(radio) {}
+    void attach(SerialLink& link) override { radio_.attach(link); }
+    bool setOpen(bool open) override { return radio_.setOpen(open); }
+    void write(std::span<const std::uint8_t> bytes) override { radio_.write(bytes); }
+    std::vector<std::uint8_t> takeUndelivered() override { return radio_.takeUndelivered(); }
+    std::string problem() const override { return radio_.problem(); }
+
+private:
+    FakeRadio& radio_;
+};
+
+}  // namespace
+
+std::string FakePorts::probe(const std::string&) {
+    return missingReason;
+}
+
+std::unique_ptr<Port> FakePorts::create(const std::string& path) {
+    created.push_back(path);
+    return std::make_unique<PortOnRadio>(radio_);
 }
 
 }  // namespace hm3300::link::testing

@@ -1,7 +1,8 @@
 #pragma once
 // A scripted radio for the link tests: it answers every frame it is sent like the radio
 // does, out of a 4 KiB memory, unless a script says otherwise, and hands its reply to the
-// link during the next wait, which only advances a virtual clock.
+// link during the next wait, which only advances a virtual clock. A session finds it as
+// the only serial device.
 
 #include <array>
 #include <cstdint>
@@ -11,12 +12,18 @@
 #include <string>
 #include <vector>
 
+#include "link/radio_session.h"
 #include "link/serial_link.h"
 
 namespace hm3300::link::testing {
 
 // Script reply meaning: what the radio would answer, with its checksum byte spoiled.
 inline const std::string kSpoiledChecksum = "spoiled checksum";
+// Script reply meaning: what the radio would answer, arriving only after the wait is over.
+inline const std::string kLateReply = "late reply";
+
+// `text` (hexadecimal) with its checksum appended, as it goes over the wire.
+std::string withChecksum(const std::string& text);
 
 class FakeRadio : public Port {
 public:
@@ -36,11 +43,15 @@ public:
     // Every frame starting with `prefix` gets `reply`.
     void answerAlways(const std::string& prefix, std::string reply);
 
+    void attach(SerialLink& link) override { link_ = &link; }
     bool setOpen(bool open) override;
     void write(std::span<const std::uint8_t> bytes) override;
+    std::vector<std::uint8_t> takeUndelivered() override;
+    std::string problem() const override { return {}; }
 
-    // Hands what the radio has sent since the last wait to the link.
-    void deliver(SerialLink& link);
+    // The wait: hands what the radio has sent for it to the link. Late replies come after
+    // it; a link that does not take them gets them in its next wait.
+    void deliver();
 
     // Every frame received, checksum included, in order.
     const std::vector<std::string>& frames() const { return frames_; }
@@ -55,6 +66,7 @@ private:
     std::string normalAnswer(const std::vector<std::uint8_t>& frame);
     std::optional<std::string> scripted(const std::string& text);
 
+    SerialLink* link_ = nullptr;
     bool echo_ = false;
     bool echoSeparately_ = false;
     std::map<std::string, std::deque<std::string>> queued_;
@@ -62,19 +74,20 @@ private:
     std::vector<std::string> frames_;
     std::vector<bool> openCalls_;
     std::vector<std::vector<std::uint8_t>> pending_;
+    std::vector<std::vector<std::uint8_t>> late_;
+    std::vector<std::uint8_t> afterWait_;
 };
 
 class FakeWaiter : public Waiter {
 public:
     explicit FakeWaiter(FakeRadio& radio) : radio_(radio) {}
-    void attach(SerialLink& link) { link_ = &link; }
 
     void wait(int ms) override;
+    std::int64_t nowMs() const override { return now_; }
     long long now() const { return now_; }
 
 private:
     FakeRadio& radio_;
-    SerialLink* link_ = nullptr;
     long long now_ = 0;
 };
 
@@ -84,7 +97,24 @@ struct Bench {
     FakeWaiter waiter{radio};
     SerialLink link{radio, waiter};
 
-    Bench() { waiter.attach(link); }
+    Bench() { radio.attach(link); }
+};
+
+// The fake radio as the one serial device of a session; every path opens it.
+class FakePorts : public PortProvider {
+public:
+    explicit FakePorts(FakeRadio& radio) : radio_(radio) {}
+
+    std::string probe(const std::string& path) override;
+    std::unique_ptr<Port> create(const std::string& path) override;
+
+    // The probe's answer: why the device cannot be opened (empty: it can).
+    std::string missingReason;
+    // The paths created, in order.
+    std::vector<std::string> created;
+
+private:
+    FakeRadio& radio_;
 };
 
 }  // namespace hm3300::link::testing

@@ -26,13 +26,14 @@ TEST_F(ProgrammingRunTest, ASilentRadioGetsSixHandshakesAndTheEndCommand) {
     bench.radio.answerAlways("0205", "");
     const RunOutcome outcome = run(RunMode::Read);
 
-    EXPECT_FALSE(outcome.ok);
+    EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.step, "handshake");
     EXPECT_EQ(outcome.received, "nothing");
     std::vector<std::string> expected(kHandshakeAttempts, std::string(kHandshakeFrame));
     expected.emplace_back(kEndFrame);
     EXPECT_EQ(bench.radio.frames(), expected);
-    EXPECT_THAT(bench.radio.openCalls(), ElementsAre(false, true));
+    // Opened with the session, reset at the start of the run, closed with the session.
+    EXPECT_THAT(bench.radio.openCalls(), ElementsAre(true, false, true, false));
     EXPECT_EQ(bench.waiter.now(), 150 + 150 + 6 * 70 + 70);
     EXPECT_EQ(gauge, (std::vector<std::pair<int, int>>{{0, 138}}));
 }
@@ -49,13 +50,13 @@ TEST_F(ProgrammingRunTest, AnotherIdentificationIsNoHandshake) {
 
 TEST_F(ProgrammingRunTest, TheHandshakeStopsAtTheIdentification) {
     bench.radio.answer("0205", {"", "060006"});
-    EXPECT_TRUE(run(RunMode::Read).ok);
+    EXPECT_TRUE(run(RunMode::Read).ok());
     EXPECT_EQ(bench.radio.framesStartingWith("0205").size(), 3u);
 }
 
 TEST_F(ProgrammingRunTest, BusyRepliesRepeatTheReadyRequest) {
     bench.radio.answer("0600", {"090009", "090009", "090009"});
-    EXPECT_TRUE(run(RunMode::Read).ok);
+    EXPECT_TRUE(run(RunMode::Read).ok());
     EXPECT_EQ(bench.radio.framesStartingWith("060006").size(), 4u);
     EXPECT_EQ(bench.radio.frames()[5].substr(0, 2), "52");
 }
@@ -82,34 +83,45 @@ TEST_F(ProgrammingRunTest, AnythingButAckToTheReadyRequestEndsTheRun) {
     EXPECT_EQ(bench.radio.frames().size(), 3u);  // handshake, ready, end
 }
 
-TEST_F(ProgrammingRunTest, APortThatCannotBeReopenedSendsNothing) {
-    bench.radio.portMissing = true;
-    const RunOutcome outcome = run(RunMode::Read);
+TEST_F(ProgrammingRunTest, APortThatCannotBeOpenedSendsNothing) {
+    bench.ports.missingReason = "/dev/ttyFAKE does not exist";
+    RunOutcome outcome = run(RunMode::Read);
+    EXPECT_EQ(outcome.failure, RunFailure::PortUnavailable);
+    EXPECT_EQ(outcome.description, "/dev/ttyFAKE does not exist");
+    EXPECT_TRUE(bench.ports.created.empty());
 
+    bench.ports.missingReason.clear();
+    bench.radio.portMissing = true;
+    outcome = run(RunMode::Read);
+    EXPECT_EQ(outcome.failure, RunFailure::PortUnavailable);
     EXPECT_EQ(outcome.step, "port");
     EXPECT_TRUE(bench.radio.frames().empty());
 }
 
 TEST_F(ProgrammingRunTest, SingleHeadEchoesAreRemoved) {
-    bench.link.setSingleHead(true);
+    options.singleHead = true;
     for (bool separately : {false, true}) {
         bench.radio.echo(true, separately);
-        EXPECT_TRUE(run(RunMode::Read).ok) << separately;
+        EXPECT_TRUE(run(RunMode::Read).ok()) << separately;
     }
 }
 
 TEST_F(ProgrammingRunTest, AWriteThatFailsTheCheckSendsNothing) {
     document.channels.row(3) = newChannel("435.12500");
     document.channels.row(3)[ChannelField::TxFreq].clear();
+    document.settings.setNumber(Option::Digit_Time, 105);
     document.settings.setText(Option::BOT, "12E");
     const RunOutcome outcome = run(RunMode::Write);
 
-    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.failure, RunFailure::NotWritable);
     EXPECT_EQ(outcome.step, "write check");
-    ASSERT_EQ(outcome.problems.size(), 2u);
+    ASSERT_EQ(outcome.problems.size(), 3u);
     EXPECT_EQ(outcome.problems[0].channel, 3);
     EXPECT_EQ(outcome.problems[0].field, "TxFreq");
-    EXPECT_EQ(outcome.problems[1].field, "BOT");
+    EXPECT_EQ(outcome.problems[1].field, "Digit Time");
+    EXPECT_EQ(outcome.problems[2].field, "BOT");
+    EXPECT_EQ(outcome.description, codec::formatWriteProblems(outcome.problems));
+    EXPECT_TRUE(bench.ports.created.empty());
     EXPECT_TRUE(bench.radio.frames().empty());
     EXPECT_TRUE(bench.radio.openCalls().empty());
     EXPECT_EQ(bench.waiter.now(), 0);
@@ -123,13 +135,8 @@ protected:
         document.settings.setChoice(Option::MR_freq_MR_CH, 0);
     }
 
-    std::string startChannel() {
-        ProgrammingRun run(bench.link, document, valueTexts());
-        run.chooseStartChannel();
-        return run.StartChannel();
-    }
+    std::string startChannel() { return chooseStartChannel(document); }
 
-    Bench bench;
     model::Codeplug document;
 };
 

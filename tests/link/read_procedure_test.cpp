@@ -42,14 +42,14 @@ protected:
 TEST_F(ReadTest, AWrittenCodeplugReadsBackExactly) {
     const model::Codeplug written = testing::richCodeplug();
     document = written;
-    ASSERT_TRUE(run(RunMode::Write).ok);
+    ASSERT_TRUE(run(RunMode::Write).ok());
     const std::size_t framesOfTheWrite = bench.radio.frames().size();
 
     document = model::Codeplug{};
     gauge.clear();
     const RunOutcome outcome = run(RunMode::Read);
 
-    ASSERT_TRUE(outcome.ok) << outcome.description;
+    ASSERT_TRUE(outcome.ok()) << outcome.description;
     model::Codeplug expected = written;
     expected.settings.setFlag(Option::ChangePassword, false);  // the radio does not carry it
     EXPECT_EQ(testing::differences(document, expected), "");
@@ -65,7 +65,7 @@ TEST_F(ReadTest, AWrittenCodeplugReadsBackExactly) {
 }
 
 TEST_F(ReadTest, VisitsTheBlocksInOrder) {
-    ASSERT_TRUE(run(RunMode::Read).ok);
+    ASSERT_TRUE(run(RunMode::Read).ok());
     const auto& frames = bench.radio.frames();
     ASSERT_EQ(frames.size(), 2u + 267u + 1u);
     EXPECT_EQ(frames[2].substr(0, 10), "52030CC010");
@@ -82,7 +82,7 @@ TEST_F(ReadTest, VisitsTheBlocksInOrder) {
 
 TEST_F(ReadTest, AnEmptySlotEmptiesTheRowButItsVoiceMode) {
     fillRowsFiveAndSix();
-    ASSERT_TRUE(run(RunMode::Read).ok);
+    ASSERT_TRUE(run(RunMode::Read).ok());
     model::Channel expected;
     expected[ChannelField::VoiceMode] = valueTexts().CompanderText;
     EXPECT_EQ(document.channels.row(5), expected);
@@ -94,29 +94,27 @@ TEST_F(ReadTest, OneGarbageReplyToAChannelSlotIsRetried) {
     const auto slot = codec::hexTextToBytes("4351250043512500FF00FF00FFFFFF70").value();
     std::copy(slot.begin(), slot.end(), bench.radio.memory.begin() + channelSlotAddress(5));
 
-    EXPECT_TRUE(run(RunMode::Read).ok);
+    EXPECT_TRUE(run(RunMode::Read).ok());
     EXPECT_EQ(requests(kChannel5Slot), 2u);
     EXPECT_EQ(document.channels.row(5)[ChannelField::RxFreq], "435.12500");
 }
 
-TEST_F(ReadTest, TwoGarbageRepliesToAChannelSlotFailWithTheRowEmptied) {
+TEST_F(ReadTest, AFailedReadLeavesTheDocumentAsItWas) {
     fillRowsFiveAndSix();
-    const model::Channel rowSix = document.channels.row(6);
-    const model::RadioSettings settings = document.settings;
+    // Channels 1 to 4 of the radio differ from the document's, and are read before the
+    // failure: none of them may reach the document.
+    document.channels.row(2) = testing::newChannel("401.00000");
+    const model::Codeplug before = document;
     bench.radio.answer(kChannel5Slot, {kGarbage, kGarbage});
     const RunOutcome outcome = run(RunMode::Read);
 
-    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.failure, RunFailure::LinkFailed);
     EXPECT_EQ(outcome.step, "channel 5 slot");
     EXPECT_EQ(outcome.received, kGarbage);
     EXPECT_EQ(requests(kChannel5Slot), 2u);
     EXPECT_TRUE(bench.radio.framesStartingWith(kChannel5Alias).empty());
     EXPECT_EQ(bench.radio.frames().back(), testing::kEndFrame);
-    model::Channel emptied;
-    emptied[ChannelField::VoiceMode] = valueTexts().CompanderText;
-    EXPECT_EQ(document.channels.row(5), emptied);
-    EXPECT_EQ(document.channels.row(6), rowSix);
-    EXPECT_EQ(document.settings, settings);
+    EXPECT_EQ(testing::differences(document, before), "");
     EXPECT_EQ(progressCount, 4);
 }
 
@@ -131,10 +129,9 @@ TEST_F(ReadTest, OneGarbageReplyToAnAliasOrSingleBlockFailsAtOnce) {
         {"52030E0010", "ID block"},
     };
     for (const auto& [request, step] : cases) {
-        testing::Bench other;
-        ProgrammingRun run(other.link, document, valueTexts());
+        testing::SessionBench other;
         other.radio.answer(request, {""});
-        const RunOutcome outcome = run.run(RunMode::Read);
+        const RunOutcome outcome = runOn(other, RunMode::Read);
         EXPECT_EQ(outcome.step, step);
         EXPECT_EQ(outcome.received, "nothing");
         EXPECT_THAT(outcome.description, HasSubstr("no reply"));
@@ -145,22 +142,20 @@ TEST_F(ReadTest, OneGarbageReplyToAnAliasOrSingleBlockFailsAtOnce) {
 
 TEST_F(ReadTest, CallBlocksGetASecondChance) {
     bench.radio.answer("52030DA010", {kGarbage});
-    EXPECT_TRUE(run(RunMode::Read).ok);
+    EXPECT_TRUE(run(RunMode::Read).ok());
     EXPECT_EQ(requests("52030DA010"), 2u);
 
-    testing::Bench second;
-    ProgrammingRun again(second.link, document, valueTexts());
+    testing::SessionBench second;
     second.radio.answer("52030DA010", {kGarbage, kGarbage});
-    EXPECT_EQ(again.run(RunMode::Read).step, "call block 2");
+    EXPECT_EQ(runOn(second, RunMode::Read).step, "call block 2");
 }
 
 TEST_F(ReadTest, ABadChecksumIsAskedForAgainForEveryKindOfBlock) {
     for (const std::string& request : {kChannel5Slot, kChannel5Alias, std::string("52030CC010"),
                                        std::string("52030C8010"), std::string("52030DC010")}) {
-        testing::Bench other;
-        ProgrammingRun run(other.link, document, valueTexts());
+        testing::SessionBench other;
         other.radio.answer(request, {kSpoiledChecksum, kSpoiledChecksum});
-        EXPECT_TRUE(run.run(RunMode::Read).ok) << request;
+        EXPECT_TRUE(runOn(other, RunMode::Read).ok()) << request;
         EXPECT_EQ(other.radio.framesStartingWith(request).size(), 3u) << request;
     }
 }
@@ -170,12 +165,47 @@ TEST_F(ReadTest, ChecksumsThatNeverHoldEndTheRun) {
     const RunOutcome outcome = run(RunMode::Read);
     EXPECT_EQ(outcome.step, "alias of channel 5");
     EXPECT_THAT(outcome.description, HasSubstr("wrong checksum"));
-    EXPECT_EQ(requests(kChannel5Alias), static_cast<std::size_t>(kMaxBadChecksumReplies));
+    EXPECT_EQ(requests(kChannel5Alias), static_cast<std::size_t>(kMaxBadReplies));
+}
+
+// A frame with a sound checksum that is not the block asked for: another address, a
+// length byte or a size that does not fit the request.
+TEST_F(ReadTest, ADataFrameForAnotherBlockIsAskedForAgain) {
+    const std::string data(32, 'F');
+    const std::string otherAddress = testing::withChecksum("57120060" + data);
+    const std::string shortFrame = testing::withChecksum("57110050" + data.substr(2));
+    const std::string wrongLengthByte = testing::withChecksum("57130050" + data);
+    const std::string trailingByte = testing::withChecksum("57120050" + data + "FF");
+    bench.radio.answer(kChannel5Slot, {otherAddress, shortFrame, wrongLengthByte, trailingByte});
+    EXPECT_TRUE(run(RunMode::Read).ok());
+    EXPECT_EQ(requests(kChannel5Slot), 5u);
+
+    testing::SessionBench other;
+    other.radio.answerAlways(kChannel5Slot, otherAddress);
+    const RunOutcome outcome = runOn(other, RunMode::Read);
+    EXPECT_EQ(outcome.step, "channel 5 slot");
+    EXPECT_THAT(outcome.description, HasSubstr("not the block asked for"));
+    // Each of the two chances of a channel slot asks up to the bound.
+    EXPECT_EQ(other.radio.framesStartingWith(kChannel5Slot).size(),
+              static_cast<std::size_t>(kRetryCount * kMaxBadReplies));
+}
+
+TEST_F(ReadTest, AStopEndsTheReadWithTheEndCommandAndLeavesTheDocument) {
+    fillRowsFiveAndSix();
+    const model::Codeplug before = document;
+    stopRequest = [this] { return bench.radio.frames().size() >= 20; };
+    const RunOutcome outcome = run(RunMode::Read);
+
+    EXPECT_EQ(outcome.failure, RunFailure::Interrupted);
+    EXPECT_THAT(outcome.description, HasSubstr("interrupted"));
+    EXPECT_EQ(bench.radio.frames().size(), 21u);
+    EXPECT_EQ(bench.radio.frames().back(), testing::kEndFrame);
+    EXPECT_EQ(testing::differences(document, before), "");
 }
 
 TEST_F(ReadTest, BusyRepliesRepeatTheRequest) {
     bench.radio.answer("52030C8010", {"090009", "090009"});
-    EXPECT_TRUE(run(RunMode::Read).ok);
+    EXPECT_TRUE(run(RunMode::Read).ok());
     EXPECT_EQ(requests("52030C8010"), 3u);
 }
 
@@ -192,15 +222,15 @@ TEST_F(ReadTest, AnErasedBandBlockLeavesTheBandListsAndTheReadGoesOn) {
     document.bands[BandListId::BAND_Rx] = {{"350-390MHz"}, 0};
     const model::BandLists before = document.bands;
 
-    EXPECT_TRUE(run(RunMode::Read).ok);
+    EXPECT_TRUE(run(RunMode::Read).ok());
     EXPECT_EQ(document.bands, before);
 }
 
 TEST_F(ReadTest, ANewBandIsAddedOnceAndSelected) {
     document.bands[BandListId::BAND_Rx] = {{"350-390MHz", "136-174MHz"}, 0};
     document.bands[BandListId::BAND_Tx] = {};
-    ASSERT_TRUE(run(RunMode::Read).ok);
-    ASSERT_TRUE(run(RunMode::Read).ok);
+    ASSERT_TRUE(run(RunMode::Read).ok());
+    ASSERT_TRUE(run(RunMode::Read).ok());
 
     EXPECT_EQ(document.bands[BandListId::BAND_Rx],
               (model::BandList{{"350-390MHz", "136-174MHz", "400-470MHz"}, 2}));

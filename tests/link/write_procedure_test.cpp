@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "codec/channel_slot.h"
 #include "link/blocks.h"
 #include "link/exchange.h"
 #include "link/frame.h"
+#include "link/link_trace.h"
 #include "link/memory_map.h"
 #include "run_fixture.h"
 
@@ -25,9 +27,7 @@ const std::string kChannel5Slot = "57120050";
 const std::string kChannel5Alias = "570A0830";
 const std::string kRefusal = "0601";
 
-std::string withChecksum(const std::string& text) {
-    return codec::toHexText(frameBytes(text));
-}
+using testing::withChecksum;
 
 class WriteTest : public testing::RunFixture {
 protected:
@@ -44,7 +44,7 @@ protected:
 TEST_F(WriteTest, AFullWriteSendsEveryBlockInOrder) {
     document = testing::richCodeplug();
     const RunOutcome outcome = run(RunMode::Write);
-    ASSERT_TRUE(outcome.ok) << outcome.description;
+    ASSERT_TRUE(outcome.ok()) << outcome.description;
 
     const model::RadioSettings& s = document.settings;
     std::vector<std::string> expected{withChecksum("52030CC010")};
@@ -79,7 +79,7 @@ TEST_F(WriteTest, AFullWriteSendsEveryBlockInOrder) {
 
 TEST_F(WriteTest, AnEmptyDocumentIsWrittenAsErasedSlotsWithoutThePassword) {
     const RunOutcome outcome = run(RunMode::Write);
-    ASSERT_TRUE(outcome.ok) << outcome.description;
+    ASSERT_TRUE(outcome.ok()) << outcome.description;
 
     EXPECT_EQ(sent("57"), 273u);
     EXPECT_EQ(sent("57080CD0"), 0u);
@@ -96,7 +96,7 @@ TEST_F(WriteTest, AnEmptyDocumentIsWrittenAsErasedSlotsWithoutThePassword) {
 
 TEST_F(WriteTest, AChannelSlotRefusedOnceIsSentAgain) {
     bench.radio.answer(kChannel5Slot, {kRefusal});
-    EXPECT_TRUE(run(RunMode::Write).ok);
+    EXPECT_TRUE(run(RunMode::Write).ok());
     EXPECT_EQ(sent(kChannel5Slot), 2u);
 }
 
@@ -154,13 +154,12 @@ TEST_F(WriteTest, ARefusedCodeBlockFillsTheGaugeAndFails) {
 
 TEST_F(WriteTest, BusyRepliesRepeatTheFrameAndAnEndlessStormIsARefusal) {
     bench.radio.answer("57120C80", {"090009", "090009"});
-    EXPECT_TRUE(run(RunMode::Write).ok);
+    EXPECT_TRUE(run(RunMode::Write).ok());
     EXPECT_EQ(sent("57120C80"), 3u);
 
-    testing::Bench other;
-    ProgrammingRun stormy(other.link, document, valueTexts());
+    testing::SessionBench other;
     other.radio.answerAlways("57120E00", "090009");
-    const RunOutcome outcome = stormy.run(RunMode::Write);
+    const RunOutcome outcome = runOn(other, RunMode::Write);
     EXPECT_EQ(outcome.step, "ID block");
     EXPECT_THAT(outcome.description, HasSubstr("Busy 20 times"));
     EXPECT_EQ(other.radio.framesStartingWith("57120E00").size(),
@@ -184,10 +183,49 @@ TEST_F(WriteTest, AnUnreadableBandBlockStopsTheWrite) {
     EXPECT_EQ(sent("57"), 0u);
 }
 
+// The radio acknowledges the alias of channel 5 only after the wait, and then does not
+// answer the slot of channel 6: that late Ack must not pass for the slot's.
+TEST_F(WriteTest, ALateAckIsNotCreditedToTheNextFrame) {
+    bench.radio.answer(kChannel5Alias, {testing::kLateReply});
+    bench.radio.answer("57120060", {""});
+    std::ostringstream log;
+    LinkTrace recorder(log);
+    trace = &recorder;
+    const RunOutcome outcome = run(RunMode::Write);
+
+    EXPECT_EQ(outcome.step, "alias of channel 5");
+    EXPECT_EQ(sent("57120060"), 2u);
+    EXPECT_THAT(log.str(), HasSubstr("dropped 06 00 06"));
+}
+
+TEST_F(WriteTest, SingleHeadWritesVoxOffOnEveryChannel) {
+    for (int row : {1, 2}) {
+        document.channels.row(row) = newChannel("435.00000");
+        document.channels.row(row)[ChannelField::Vox] = valueTexts().OnText;
+    }
+    options.singleHead = true;
+    bench.radio.echo(true);
+    ASSERT_TRUE(run(RunMode::Write).ok());
+    for (int row : {1, 2}) {
+        const std::uint8_t switches = bench.radio.memory[channelSlotAddress(row) + 15];
+        EXPECT_TRUE(switches & 0x40) << "VOX on in channel " << row;
+        EXPECT_EQ(document.channels.row(row)[ChannelField::Vox], valueTexts().OffText);
+    }
+}
+
+TEST_F(WriteTest, AStopEndsTheWriteWithTheEndCommand) {
+    stopRequest = [this] { return sent("57") >= 10; };
+    const RunOutcome outcome = run(RunMode::Write);
+
+    EXPECT_EQ(outcome.failure, RunFailure::Interrupted);
+    EXPECT_EQ(sent("57"), 10u);
+    EXPECT_EQ(bench.radio.frames().back(), testing::kEndFrame);
+}
+
 TEST_F(WriteTest, AShortPasswordWritesTheDefault) {
     document.settings.setFlag(Option::ChangePassword, true);
     document.settings.setText(Option::Password, "1234");
-    ASSERT_TRUE(run(RunMode::Write).ok);
+    ASSERT_TRUE(run(RunMode::Write).ok());
     EXPECT_EQ(bench.radio.framesStartingWith("57080CD0"),
               std::vector<std::string>{withChecksum("57080CD0050800040107")});
 }

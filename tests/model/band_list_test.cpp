@@ -6,7 +6,7 @@
 namespace hm3300::model {
 namespace {
 
-TEST(BandList, SelectOrAddBandAppendsOnlyUnknownTexts) {
+TEST(BandList, SelectOrAddAppendsOnlyUnknownTexts) {
     BandList list;
     selectOrAddBand(list, "400-470MHz");
     EXPECT_EQ(list.entries, std::vector<std::string>{"400-470MHz"});

@@ -46,6 +46,16 @@ TEST(RadioSettings, ResetRestoresEverythingButTheSpareKey) {
     EXPECT_EQ(settings, expected);
 }
 
+TEST(Password, OnlySixCharactersStandForThemselves) {
+    EXPECT_EQ(effectivePassword("12345"), "580417");
+    EXPECT_EQ(effectivePassword(""), "580417");
+    EXPECT_EQ(effectivePassword("1234567"), "580417");
+    EXPECT_EQ(effectivePassword("123456"), "123456");
+    EXPECT_TRUE(isRadioPassword("000000"));
+    EXPECT_FALSE(isRadioPassword("12345a"));
+    EXPECT_FALSE(isRadioPassword("12345"));
+}
+
 TEST(RadioSettings, FileKeysAndKindsFollowTheFileOrder) {
     EXPECT_EQ(optionDefinition(Option::StarHashDelay).key, "*&#Delay");
     EXPECT_EQ(optionDefinition(Option::MR_freq_MR_CH).key, "MR freq./MR CH");

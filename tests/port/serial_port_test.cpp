@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QSerialPort>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <array>
 
 #include "link/serial_link.h"
@@ -61,14 +62,19 @@ protected:
     link::SerialLink link{port, waiter};
 
     void SetUp() override { port.attach(link); }
+
+    // The terminal answers 10 ms into the link's next wait.
+    void replyDuringTheWait(std::vector<std::uint8_t> reply) {
+        QTimer::singleShot(10, [this, reply] { radio.send(reply); });
+    }
 };
 
 TEST_F(SerialPortTest, FrameGoesOutAndReplyArrivesDuringTheWait) {
-    ASSERT_TRUE(port.setOpen(true)) << port.problem().toStdString();
+    ASSERT_TRUE(port.setOpen(true)) << port.problem();
     // Control characters a cooked terminal would swallow or translate must pass untouched.
-    radio.send({0x57, 0x0D, 0x0A, 0x11, 0x13, 0x03, 0x04, 0x7F, 0x00, 0xFF});
+    replyDuringTheWait({0x57, 0x0D, 0x0A, 0x11, 0x13, 0x03, 0x04, 0x7F, 0x00, 0xFF});
     link.sendAndWait("52030CC010", 80);
-    EXPECT_EQ(link.RxBuffer(), "570D0A111303047F00FF");
+    EXPECT_EQ(link.rxBuffer(), "570D0A111303047F00FF");
     EXPECT_EQ(radio.received(), (std::vector<std::uint8_t>{0x52, 0x03, 0x0C, 0xC0, 0x10, 0x8D}));
 }
 
@@ -76,10 +82,10 @@ TEST_F(SerialPortTest, PortResetKeepsTheLinkWorking) {
     ASSERT_TRUE(port.setOpen(true));
     ASSERT_TRUE(port.setOpen(false));
     waiter.wait(10);
-    ASSERT_TRUE(port.setOpen(true)) << port.problem().toStdString();
-    radio.send({0x06, 0x00, 0x06});
+    ASSERT_TRUE(port.setOpen(true)) << port.problem();
+    replyDuringTheWait({0x06, 0x00, 0x06});
     link.sendAndWait("0600", 70);
-    EXPECT_EQ(link.RxBuffer(), "060006");
+    EXPECT_EQ(link.rxBuffer(), "060006");
     EXPECT_EQ(radio.received(), (std::vector<std::uint8_t>{0x06, 0x00, 0x06}));
 }
 
@@ -94,9 +100,21 @@ TEST_F(SerialPortTest, WaitLastsAtLeastItsTimeAndZeroReturnsAtOnce) {
     radio.send({0x06, 0x00, 0x06});
     ::usleep(20'000);
     waiter.wait(0);
-    EXPECT_EQ(link.RxBuffer(), "");
+    EXPECT_EQ(link.rxBuffer(), "");
     waiter.wait(20);
-    EXPECT_EQ(link.RxBuffer(), "060006");
+    EXPECT_EQ(link.rxBuffer(), "060006");
+}
+
+// Bytes that arrive while the link is not waiting never reach the receive buffer: the
+// link takes them from the port before its next frame and drops them.
+TEST_F(SerialPortTest, BytesBetweenWaitsAreTakenAsUndelivered) {
+    ASSERT_TRUE(port.setOpen(true));
+    radio.send({0x06, 0x00, 0x06});
+    ::usleep(20'000);
+    EXPECT_EQ(port.takeUndelivered(), (std::vector<std::uint8_t>{0x06, 0x00, 0x06}));
+    EXPECT_TRUE(port.takeUndelivered().empty());
+    link.sendAndWait("0600", 30);
+    EXPECT_EQ(link.rxBuffer(), "");
 }
 
 TEST_F(SerialPortTest, ProbeAcceptsAFreeTerminal) {

@@ -4,6 +4,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 extern char** environ;
 
@@ -31,11 +32,18 @@ pid_t startProgram(const std::string& program, std::vector<std::string> argument
     return pid;
 }
 
-CliResult runCli(const std::vector<std::string>& arguments, const TemporaryFolder& folder) {
+namespace {
+
+CliResult runCliWith(const std::vector<std::string>& arguments, const TemporaryFolder& folder,
+                     int signal, int afterMs) {
     const std::string outPath = folder.file("cli.out");
     const std::string errPath = folder.file("cli.err");
     CliResult result;
     const pid_t pid = startProgram("hm3300d-cli", arguments, outPath, errPath);
+    if (pid > 0 && signal != 0) {
+        ::usleep(static_cast<useconds_t>(afterMs) * 1000);
+        ::kill(pid, signal);
+    }
     int status = 0;
     if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
         result.status = WEXITSTATUS(status);
@@ -43,6 +51,17 @@ CliResult runCli(const std::vector<std::string>& arguments, const TemporaryFolde
     result.out = readBytes(outPath);
     result.err = readBytes(errPath);
     return result;
+}
+
+}  // namespace
+
+CliResult runCli(const std::vector<std::string>& arguments, const TemporaryFolder& folder) {
+    return runCliWith(arguments, folder, 0, 0);
+}
+
+CliResult runCliSignalled(const std::vector<std::string>& arguments, const TemporaryFolder& folder,
+                          int signal, int afterMs) {
+    return runCliWith(arguments, folder, signal, afterMs);
 }
 
 }  // namespace hm3300::testing

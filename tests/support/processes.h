@@ -25,4 +25,8 @@ struct CliResult {
 // Runs hm3300d-cli with `arguments` to its end, its output kept in files of `folder`.
 CliResult runCli(const std::vector<std::string>& arguments, const TemporaryFolder& folder);
 
+// The same, sending `signal` to it once `afterMs` milliseconds have passed.
+CliResult runCliSignalled(const std::vector<std::string>& arguments, const TemporaryFolder& folder,
+                          int signal, int afterMs);
+
 }  // namespace hm3300::testing

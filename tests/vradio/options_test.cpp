@@ -14,6 +14,8 @@ TEST(OptionsTest, TakesEveryOption) {
                                         "--busy-writes=2", "--garbage",    "0x0CC0:1",
                                         "--garbage",       "0010:2",       "--bad-checksum=0C80:4",
                                         "--refuse-write",  "0810:5",       "--erased-band",
+                                        "--wrong-address", "0020:1",       "--wrong-length",
+                                        "0030:2",          "--late",       "0C80:3",
                                         "--latency",       "25",           "--pace"});
     ASSERT_EQ(line.action, Action::Serve) << line.error;
     const auto& o = line.options;
@@ -28,6 +30,9 @@ TEST(OptionsTest, TakesEveryOption) {
     EXPECT_EQ(f.garbage, (AddressCounts{{0x0CC0, 1}, {0x0010, 2}}));
     EXPECT_EQ(f.badChecksum, (AddressCounts{{0x0C80, 4}}));
     EXPECT_EQ(f.refuseWrite, (AddressCounts{{0x0810, 5}}));
+    EXPECT_EQ(f.wrongAddress, (AddressCounts{{0x0020, 1}}));
+    EXPECT_EQ(f.wrongLength, (AddressCounts{{0x0030, 2}}));
+    EXPECT_EQ(f.late, (AddressCounts{{0x0C80, 3}}));
 }
 
 TEST(OptionsTest, DefaultsToAWellBehavedRadio) {
@@ -64,7 +69,8 @@ TEST(OptionsTest, HelpIsAskedForAndListsEveryOption) {
     for (const auto option :
          {"--link PATH", "--image FILE", "--single-head", "--verbose", "--silent", "--wrong-id",
           "--busy-ready N", "--busy-writes N", "--garbage ADDR:N", "--bad-checksum ADDR:N",
-          "--refuse-write ADDR:N", "--erased-band", "--latency MS", "--pace", "--help"}) {
+          "--refuse-write ADDR:N", "--wrong-address ADDR:N", "--wrong-length ADDR:N",
+          "--late ADDR:N", "--erased-band", "--latency MS", "--pace", "--help"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
 }

@@ -196,6 +196,12 @@ Faults badChecksum() {
 Faults refuseWrite() {
     return {.refuseWrite = {{0x0010, 1}}};
 }
+Faults wrongAddress() {
+    return {.wrongAddress = {{0x0010, 1}}};
+}
+Faults wrongLength() {
+    return {.wrongLength = {{0x0010, 1}}};
+}
 Faults erasedBand() {
     return {.erasedBand = true};
 }
@@ -232,11 +238,29 @@ INSTANTIATE_TEST_SUITE_P(
                    {kReadChannel1, kErasedChannel1},
                    {kWriteChannel1, kAck},
                    {kReadChannel1, kChannel1Data}}},
+        FaultCase{"WrongAddress",
+                  wrongAddress(),
+                  {{kReadChannel1, "57120020FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF65"},
+                   {kReadChannel1, kErasedChannel1}}},
+        FaultCase{"WrongLength",
+                  wrongLength(),
+                  {{kReadChannel1, "57110010FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFA9"},
+                   {kReadChannel1, kErasedChannel1}}},
         FaultCase{"ErasedBand",
                   erasedBand(),
                   {{kReadBand, "57120CC0FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF89"},
                    {kReadChannel1, kErasedChannel1}}}),
     [](const auto& info) { return info.param.name; });
+
+TEST_F(RadioProtocolTest, ALateReplyIsDelayedPastTheProgramsWait) {
+    faults_.late = {{0x0010, 1}};
+    send(kHandshake);
+    const auto late = protocol().receive(bytes(kReadChannel1));
+    ASSERT_EQ(late.size(), 1u);
+    EXPECT_EQ(toHexText(late[0].reply), kErasedChannel1);
+    EXPECT_GT(late[0].delay, std::chrono::milliseconds(80));
+    EXPECT_EQ(protocol().receive(bytes(kReadChannel1))[0].delay.count(), 0);
+}
 
 TEST_F(RadioProtocolTest, ErasedBandLeavesTheStoredBandAlone) {
     faults_.erasedBand = true;

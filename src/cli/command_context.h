@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
+#include "codec/write_check.h"
 #include "model/codeplug.h"
 #include "model/language_pack.h"
 #include "model/value_texts.h"
@@ -14,7 +17,7 @@ namespace hm3300::cli {
 
 class Arguments;
 
-struct Session {
+struct CommandContext {
     model::Language language = model::Language::Chinese;
     model::LanguagePack pack;
     model::ValueTexts texts;
@@ -22,7 +25,7 @@ struct Session {
 
     // The language of --lang (default chinese) with its pack from beside the executable.
     // Empty, with `error` set, when --lang names no language.
-    static std::optional<Session> start(const Arguments& arguments, std::string& error);
+    static std::optional<CommandContext> start(const Arguments& arguments, std::string& error);
 
     // Reads `path` into the codeplug as the window's Open does. Prints the reason and
     // returns false when it cannot.
@@ -30,11 +33,11 @@ struct Session {
     // Saves the codeplug as the window's Save does. Prints the reason and returns false when
     // it cannot.
     bool save(const std::string& path) const;
-
-    // True when the codeplug can be written to a radio. Otherwise lists every problem on
-    // stdout, one a line, then their count on stderr, naming `path` and ending with
-    // `consequence`, and returns false.
-    bool listWriteProblems(const std::string& path, std::string_view consequence) const;
 };
+
+// Lists the problems that keep `path` from being written to a radio on stdout, one a line,
+// then their count on stderr, naming `path` and ending with `consequence`.
+void printWriteProblems(const std::string& path, const std::vector<codec::WriteProblem>& problems,
+                        std::string_view consequence);
 
 }  // namespace hm3300::cli

@@ -1,4 +1,4 @@
-#include "cli/session.h"
+#include "cli/command_context.h"
 
 #include <filesystem>
 #include <iostream>
@@ -20,22 +20,23 @@ std::string programFolder() {
 
 }  // namespace
 
-std::optional<Session> Session::start(const Arguments& arguments, std::string& error) {
-    Session session;
+std::optional<CommandContext> CommandContext::start(const Arguments& arguments,
+                                                    std::string& error) {
+    CommandContext context;
     if (const auto name = arguments.value("--lang")) {
         const auto language = model::languageFromPackName(*name);
         if (!language) {
             error = "unknown language \"" + *name + "\" (use chinese, english or taiwan)";
             return std::nullopt;
         }
-        session.language = *language;
+        context.language = *language;
     }
-    session.pack = model::LanguagePack::loadOrBuiltin(programFolder(), session.language);
-    session.texts = model::ValueTexts::fromPack(session.pack);
-    return session;
+    context.pack = model::LanguagePack::loadOrBuiltin(programFolder(), context.language);
+    context.texts = model::ValueTexts::fromPack(context.pack);
+    return context;
 }
 
-bool Session::open(const std::string& path) {
+bool CommandContext::open(const std::string& path) {
     if (const auto error = file::openCodeplug(path, codeplug, texts)) {
         std::cerr << "hm3300d-cli: " << error->message << "\n";
         return false;
@@ -43,7 +44,7 @@ bool Session::open(const std::string& path) {
     return true;
 }
 
-bool Session::save(const std::string& path) const {
+bool CommandContext::save(const std::string& path) const {
     if (const auto error = file::saveCodeplug(path, codeplug, pack)) {
         std::cerr << "hm3300d-cli: " << *error << "\n";
         return false;
@@ -51,17 +52,11 @@ bool Session::save(const std::string& path) const {
     return true;
 }
 
-bool Session::listWriteProblems(const std::string& path, std::string_view consequence) const {
-    const auto problems = codec::checkWritable(codeplug, texts);
-    if (problems.empty()) {
-        return true;
-    }
-    for (const auto& problem : problems) {
-        std::cout << problem.toString() << "\n";
-    }
+void printWriteProblems(const std::string& path, const std::vector<codec::WriteProblem>& problems,
+                        std::string_view consequence) {
+    std::cout << codec::formatWriteProblems(problems) << "\n";
     std::cerr << path << ": " << problems.size()
               << (problems.size() == 1 ? " problem" : " problems") << "; " << consequence << "\n";
-    return false;
 }
 
 }  // namespace hm3300::cli
