@@ -70,6 +70,8 @@ void writeBandList(QSettings& file, const BandListKeys& keys, const model::BandL
     }
 }
 
+const QString kFastLinkKey = QStringLiteral("link/fast");
+
 QString portKey(int number) {
     return key("ports", QStringLiteral("com%1").arg(number));
 }
@@ -90,6 +92,7 @@ AppSettings AppSettings::load(const QString& folder) {
                 [](int value) { return value == kSingleHead || value == kDualHead; });
     settings.skin = readInt(file, QStringLiteral("open/skin"), settings.skin,
                             [](int value) { return value >= 1 && value <= kSkinCount; });
+    settings.fastLink = readInt(file, kFastLinkKey, 0) == 1;
     for (const BandListKeys& keys : kBandListKeys) {
         settings.bands[keys.id] = readBandList(file, keys);
     }
@@ -108,6 +111,7 @@ QString AppSettings::save(const QString& folder) const {
     file.setValue(QStringLiteral("open/com"), com);
     file.setValue(QStringLiteral("open/commode"), commMode);
     file.setValue(QStringLiteral("open/skin"), skin);
+    file.setValue(kFastLinkKey, fastLink ? 1 : 0);
     for (const BandListKeys& keys : kBandListKeys) {
         writeBandList(file, keys, bands[keys.id]);
     }

@@ -19,6 +19,8 @@ struct AppSettings {
     int com = 1;  // 1 ... kPortCount
     int commMode = kDualHead;
     int skin = 1;  // 1 ... kSkinCount
+    // Fast link pacing; kept in a section of its own, which older versions ignore.
+    bool fastLink = false;
     model::BandLists bands;
     // The device opened for COM<n> is portPaths[n - 1].
     std::array<QString, kPortCount> portPaths{"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2",

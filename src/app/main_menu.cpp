@@ -9,6 +9,7 @@
 
 #include "app/pack_text.h"
 #include "model/language_pack.h"
+#include "model/text_ids.h"
 
 namespace hm3300::app {
 
@@ -72,6 +73,9 @@ MainMenu::MainMenu(QMainWindow& window) {
     skins[0] = addCheckable(skinMenu, skinGroup, QStringLiteral("蓝色一族"));
     skins[1] = addCheckable(skinMenu, skinGroup, QStringLiteral("钢板"));
     skins[2] = addCheckable(skinMenu, skinGroup, QStringLiteral("咖啡"));
+    optionsMenu->addSeparator();
+    fastLink = optionsMenu->addAction(QStringLiteral("快速连接"));
+    fastLink->setCheckable(true);
 
     helpMenu = bar->addMenu(QStringLiteral("帮助(&H)"));
     help = helpMenu->addAction(QStringLiteral("帮助(&H)..."));
@@ -131,6 +135,7 @@ void MainMenu::applyLanguage(const model::LanguagePack& pack) {
     commModeMenu->setTitle(text(141));
     singleHead->setText(text(142));
     dualHead->setText(text(143));
+    fastLink->setText(text(model::TextId::FastLink));
     updateToolTips();
 }
 

@@ -42,6 +42,7 @@ struct MainMenu {
     std::array<QAction*, 3> languages;  // 中文, English, 中文(繁體)
     QMenu* skinMenu;
     std::array<QAction*, 3> skins;  // skin 1 ... 3
+    QAction* fastLink;              // checkable: end each wait once the radio's reply is in
 
     QMenu* helpMenu;
     QAction* help;

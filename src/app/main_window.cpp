@@ -102,6 +102,7 @@ void MainWindow::connectMenu() {
     }
     connect(menu_.singleHead, &QAction::triggered, this, [this] { applyCommMode(kSingleHead); });
     connect(menu_.dualHead, &QAction::triggered, this, [this] { applyCommMode(kDualHead); });
+    connect(menu_.fastLink, &QAction::toggled, this, [this](bool on) { settings_.fastLink = on; });
     for (const model::Language language :
          {model::Language::Chinese, model::Language::English, model::Language::Taiwan}) {
         connect(menu_.languages[static_cast<std::size_t>(language)], &QAction::triggered, this,
@@ -135,6 +136,7 @@ void MainWindow::restoreSettings() {
     applyPortChoice(settings_.com);
     applyCommMode(settings_.commMode);
     applySkin(settings_.skin);
+    menu_.fastLink->setChecked(settings_.fastLink);
     // Not an operator's choice: the caption stays as it is.
     document_.codeplug().bands = settings_.bands;
     otherFunctionsPage_->showDocument();

@@ -68,6 +68,8 @@ public:
     QString portPath() const { return portPaths_[static_cast<std::size_t>(settings_.com - 1)]; }
     // 12 single-head, 13 dual-head.
     int commMode() const { return settings_.commMode; }
+    // Options → Fast link: each wait of a run ends once the radio's reply is in.
+    bool fastLink() const { return settings_.fastLink; }
     int skin() const { return settings_.skin; }
     // The status bar panel: five blanks and the maker's banner.
     QString bannerText() const;

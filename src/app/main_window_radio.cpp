@@ -35,8 +35,9 @@ void reportRefusal(MainWindow& window, const link::RunOutcome& outcome) {
 void startProgramming(MainWindow& window, link::RunMode mode, const QAction& item,
                       const QAction& button) {
     ProgrammingDialog& dialog = window.programmingDialog();
-    const link::SessionOptions options{window.portPath().toStdString(),
-                                       window.commMode() == kSingleHead};
+    const link::SessionOptions options{
+        window.portPath().toStdString(), window.commMode() == kSingleHead,
+        window.fastLink() ? link::Pacing::Fast : link::Pacing::Fixed};
     if (const link::RunOutcome outcome = dialog.prepare(mode, options); !outcome.ok()) {
         reportRefusal(window, outcome);
         return;

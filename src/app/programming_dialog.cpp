@@ -49,6 +49,7 @@ ProgrammingDialog::ProgrammingDialog(MainWindow& window)
       progressBar_(new QProgressBar),
       startButton_(new QPushButton),
       closeButton_(new QPushButton(QStringLiteral("关闭"))),
+      pacing_(new QLabel),
       status_(new QLabel) {
     setObjectName(QStringLiteral("ProgrammingDialog"));
     setModal(true);
@@ -65,6 +66,8 @@ ProgrammingDialog::ProgrammingDialog(MainWindow& window)
         button->setAutoDefault(false);
     }
     status_->setObjectName(QStringLiteral("statusPanel"));
+    pacing_->setObjectName(QStringLiteral("pacing"));
+    pacing_->setAlignment(Qt::AlignCenter);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -79,8 +82,9 @@ ProgrammingDialog::ProgrammingDialog(MainWindow& window)
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(24, 28, 24, 20);
-    body->setSpacing(28);
+    body->setSpacing(16);
     body->addStretch();
+    body->addWidget(pacing_);
     body->addWidget(progressBar_);
     body->addLayout(buttons);
     body->addStretch();
@@ -102,6 +106,9 @@ link::RunOutcome ProgrammingDialog::prepare(link::RunMode mode,
                                             const link::SessionOptions& options) {
     progressBar_->setRange(0, link::gaugeMaximum(mode));
     progressBar_->setValue(0);
+    pacing_->setText(packText(document_.pack(), options.pacing == link::Pacing::Fast
+                                                    ? model::TextId::FastLink
+                                                    : model::TextId::StandardLink));
     // With no channel in the active band the session sets VFO/MR and MR freq./MR CH: the
     // option pages show them.
     const model::RadioSettings before = document_.settings();
@@ -118,6 +125,10 @@ void ProgrammingDialog::setBanner(const QString& bannerText) {
 
 QString ProgrammingDialog::statusText() const {
     return status_->text();
+}
+
+QString ProgrammingDialog::pacingText() const {
+    return pacing_->text();
 }
 
 void ProgrammingDialog::applyLanguage() {

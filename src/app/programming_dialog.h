@@ -44,6 +44,8 @@ public:
     QProgressBar* gauge() const { return progressBar_; }
     QPushButton* startButton() const { return startButton_; }
     QPushButton* closeButton() const { return closeButton_; }
+    // Which pacing the runs of this showing use.
+    QString pacingText() const;
     QString statusText() const;
     bool runInProgress() const { return running_; }
 
@@ -71,6 +73,7 @@ private:
     QProgressBar* progressBar_;
     QPushButton* startButton_;
     QPushButton* closeButton_;
+    QLabel* pacing_;
     QLabel* status_;
 };
 

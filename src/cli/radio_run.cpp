@@ -99,7 +99,8 @@ std::optional<RadioOptions> radioOptions(const Arguments& arguments, std::string
         error = "--port names no serial device (for example --port /dev/ttyUSB0)";
         return std::nullopt;
     }
-    return RadioOptions{{*path, arguments.has("--single-head")},
+    const link::Pacing pacing = arguments.has("--fast") ? link::Pacing::Fast : link::Pacing::Fixed;
+    return RadioOptions{{*path, arguments.has("--single-head"), pacing},
                         arguments.value("--trace").value_or("")};
 }
 

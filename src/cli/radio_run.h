@@ -1,7 +1,7 @@
 #pragma once
-// What the read and write commands share: the --port, --single-head and --trace options,
-// and one programming run through the radio session, as the window's Read and Write
-// perform it, with a progress line on stderr. Ctrl-C or SIGTERM stops the run after the
+// What the read and write commands share: the --port, --single-head, --fast and --trace
+// options, and one programming run through the radio session, as the window's Read and
+// Write perform it, with a progress line on stderr. Ctrl-C or SIGTERM stops the run after the
 // exchange in progress; the end command still goes out so the radio leaves programming.
 
 #include <optional>

@@ -23,6 +23,9 @@ bool answersRequest(std::string_view reply, std::uint16_t address, int byteCount
 // something else.
 bool sendUntilNotBusy(SerialLink& link, std::string_view text, int ms) {
     for (int busy = 0; busy < kMaxBusyReplies; ++busy) {
+        if (busy > 0) {
+            link.backOffAfterBusy();
+        }
         link.sendAndWait(text, ms);
         if (link.rxBuffer() != kBusyReply) {
             return true;

@@ -5,7 +5,7 @@
 //
 //      0 ms  >  02 05 4B 6F 70 72 61 40
 //     12 ms  <  06 06 44 72 75 6D 65 78 33
-//     70 ms  .  waited 70 ms
+//     70 ms  .  waited 70 ms      (how long the wait lasted)
 //    230 ms  x  dropped 06 00 06
 
 #include <cstdint>

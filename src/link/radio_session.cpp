@@ -62,6 +62,7 @@ RunOutcome RadioSession::open(RunMode mode, const SessionOptions& options) {
         return portUnavailable(options.portPath + " cannot be opened: " + port->problem());
     }
     link->setSingleHead(options.singleHead);
+    link->setPacing(options.pacing);
     link->setTrace(trace_);
     link->setStopRequest(stopRequested_);
     mode_ = mode;
@@ -75,7 +76,8 @@ RunOutcome RadioSession::open(RunMode mode, const SessionOptions& options) {
 RunOutcome RadioSession::run(const ProgressCallback& progress) {
     assert(isOpen());
     note(modeName(mode_) + " on " + options_.portPath +
-         (options_.singleHead ? ", single-head cable" : ", dual-head cable"));
+         (options_.singleHead ? ", single-head cable" : ", dual-head cable") +
+         (options_.pacing == Pacing::Fast ? ", fast link" : ", fixed waits"));
     RunOutcome outcome;
     if (mode_ == RunMode::Read) {
         model::Codeplug copy = document_;

@@ -39,6 +39,7 @@ public:
 struct SessionOptions {
     std::string portPath;  // the serial device, e.g. /dev/ttyUSB0
     bool singleHead = false;
+    Pacing pacing = Pacing::Fixed;
 };
 
 class RadioSession {

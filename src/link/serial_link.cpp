@@ -38,9 +38,14 @@ void SerialLink::pause(int ms, std::string_view what) {
     if (trace_ != nullptr) {
         trace_->note(waiter_.nowMs(), what);
     }
+    timedWait(ms);
+}
+
+void SerialLink::timedWait(int ms) {
+    const std::int64_t start = waiter_.nowMs();
     waiter_.wait(ms);
     if (trace_ != nullptr) {
-        trace_->waited(waiter_.nowMs(), ms);
+        trace_->waited(waiter_.nowMs(), static_cast<int>(waiter_.nowMs() - start));
     }
 }
 
@@ -54,9 +59,14 @@ void SerialLink::send(std::string_view text, int ms) {
         trace_->sent(waiter_.nowMs(), lastFrame_);
     }
     port_.write(lastFrame_);
-    waiter_.wait(ms);
-    if (trace_ != nullptr) {
-        trace_->waited(waiter_.nowMs(), ms);
+    waiting_ = true;
+    timedWait(ms);
+    waiting_ = false;
+}
+
+void SerialLink::backOffAfterBusy() {
+    if (pacing_ == Pacing::Fast) {
+        pause(kBusyBackOffMs, "Busy: pausing before asking again");
     }
 }
 
@@ -80,6 +90,19 @@ void SerialLink::receive(std::span<const std::uint8_t> bytes) {
         rxBuffer_.erase(0, pendingEcho_);
         pendingEcho_ = 0;
     }
+    if (waiting_ && pacing_ == Pacing::Fast && replyComplete()) {
+        waiter_.wake();
+    }
+}
+
+bool SerialLink::replyComplete() const {
+    // Type and length come first; the payload and the checksum follow.
+    constexpr std::size_t kFrameOverhead = 3;
+    if ((singleHead_ && pendingEcho_ != 0) || rxBuffer_.size() < 4) {
+        return false;
+    }
+    const auto frameLength = kFrameOverhead + static_cast<std::size_t>(codec::byteAt(rxBuffer_, 2));
+    return rxBuffer_.size() >= 2 * frameLength;
 }
 
 bool SerialLink::replyChecksumOk() const {

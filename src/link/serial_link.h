@@ -1,8 +1,12 @@
 #pragma once
 // The sending and receiving side of the radio link: builds each frame, drops whatever is
-// left over from earlier exchanges, hands the bytes to the port and waits a fixed time while
-// replies arrive. In single-head mode the cable echoes every byte sent, and that echo is
-// removed here.
+// left over from earlier exchanges, hands the bytes to the port and waits while replies
+// arrive. In single-head mode the cable echoes every byte sent, and that echo is removed here.
+//
+// The pacing decides how long each wait lasts. Fixed pacing waits the whole time the
+// protocol allows for every frame. Fast pacing ends a wait as soon as a complete reply is
+// in; the fixed time stays the upper bound, so both pacings send the same frames in the
+// same order and judge the same replies.
 
 #include <cstdint>
 #include <functional>
@@ -39,20 +43,31 @@ public:
     virtual std::vector<std::uint8_t> takeUndelivered() = 0;
 };
 
-// Returns after at least `ms` milliseconds, delivering received bytes meanwhile.
+// Returns after at least `ms` milliseconds, delivering received bytes meanwhile, or
+// earlier once wake() is called while it waits.
 class Waiter {
 public:
     virtual ~Waiter() = default;
     virtual void wait(int ms) = 0;
+    // Ends the wait in progress; called from the receive step.
+    virtual void wake() = 0;
     // A monotonic millisecond clock, for the trace.
     virtual std::int64_t nowMs() const = 0;
 };
+
+enum class Pacing { Fixed, Fast };
+
+// In fast pacing, the pause after a Busy reply before the frame is sent again, so that a
+// radio that is busy is not flooded with requests.
+inline constexpr int kBusyBackOffMs = 20;
 
 class SerialLink {
 public:
     SerialLink(Port& port, Waiter& waiter);
 
     void setSingleHead(bool singleHead) { singleHead_ = singleHead; }
+    void setPacing(Pacing pacing) { pacing_ = pacing; }
+    Pacing pacing() const { return pacing_; }
     // Every frame, wait and dropped byte is written to `trace` (nullptr: none).
     void setTrace(LinkTrace* trace) { trace_ = trace; }
     // Asked before every send: once it answers true, no further frame goes out (the
@@ -65,14 +80,20 @@ public:
     void sendAndWait(std::string_view text, int ms);
     // sendAndWait even after a stop: the end command that lets the radio leave programming.
     void sendFinal(std::string_view text, int ms);
-    // Closes the port, waits `ms`, opens it again and waits `ms`; false when it cannot be
-    // opened again.
+    // Closes the port, waits `ms`, opens it again and waits `ms`, whatever the pacing;
+    // false when it cannot be opened again.
     bool resetPort(int ms);
+    // After a Busy reply, before the same frame goes out again: nothing in fixed pacing,
+    // whose wait was already whole; kBusyBackOffMs in fast pacing.
+    void backOffAfterBusy();
     // Receive step: appends `bytes` to RxBuffer and removes the single-head echo once the
     // buffer has grown past it.
     void receive(std::span<const std::uint8_t> bytes);
 
     bool replyChecksumOk() const;
+    // RxBuffer holds a whole frame: at least as many bytes as its length byte announces
+    // (type, length, payload, checksum), with the single-head echo removed.
+    bool replyComplete() const;
     // HexText of every byte received since the last send.
     const HexText& rxBuffer() const { return rxBuffer_; }
     // The bytes of the frame last sent, checksum included.
@@ -83,11 +104,14 @@ public:
 private:
     void send(std::string_view text, int ms);
     void pause(int ms, std::string_view what);
+    void timedWait(int ms);
     void dropLeftovers();
 
     Port& port_;
     Waiter& waiter_;
     bool singleHead_ = false;
+    Pacing pacing_ = Pacing::Fixed;
+    bool waiting_ = false;
     LinkTrace* trace_ = nullptr;
     std::function<bool()> stopRequested_;
     bool stopped_ = false;

@@ -98,7 +98,9 @@ const std::vector<OptionDefinition>& optionDefinitions() {
              o.latency = std::chrono::milliseconds(ms);
              return true;
          }},
-        {"--pace", "", "send at the speed of a 9600-baud line, 1.04 ms a byte",
+        {"--pace", "",
+         "keep the speed of a 9600-baud line, 1.04 ms a byte: answer a frame only after its "
+         "bytes would have arrived, and send the answer at that speed",
          [](Options& o, std::string_view) { return setFlag(o.pace); }},
     };
     return definitions;

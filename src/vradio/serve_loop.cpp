@@ -137,12 +137,18 @@ void Server::receive(Clock::time_point now) {
 }
 
 void Server::take(const Outcome& outcome, Clock::time_point now) {
-    log(outcome);
+    // Saved before the line is logged, so that a log showing the end command means the
+    // image on disk holds the session.
     if (outcome.sessionEnded) {
         saveIfModified();
     }
+    log(outcome);
     if (!outcome.reply.empty()) {
-        output_.add(outcome.reply, now + options_.latency + outcome.delay);
+        // A paced line delivers the request no faster than 9600 baud: the radio can answer
+        // only once its last byte would have come in.
+        const auto requestTime =
+            options_.pace ? kByteTimeAt9600Baud * outcome.request.size() : Clock::duration{};
+        output_.add(outcome.reply, now + requestTime + options_.latency + outcome.delay);
     }
 }
 

@@ -111,6 +111,7 @@ private slots:
         settings.com = 3;
         settings.commMode = kSingleHead;
         settings.skin = 2;
+        settings.fastLink = true;
         settings.bands[model::BandListId::BAND_Rx] = {{"136-174MHz"}, 0};
         settings.bands[model::BandListId::BAND_Tx1] = {{"350-390MHz", "400-470MHz"}, 1};
         settings.portPaths[1] = QStringLiteral("/dev/ttyACM0");
@@ -120,10 +121,13 @@ private slots:
         QCOMPARE(back.com, 3);
         QCOMPARE(back.commMode, kSingleHead);
         QCOMPARE(back.skin, 2);
+        QVERIFY(back.fastLink);
         QVERIFY(back.bands == settings.bands);
         QVERIFY(back.portPaths == settings.portPaths);
         const QSettings file(folder.file(QStringLiteral("myini.ini")), QSettings::IniFormat);
         QCOMPARE(file.value(QStringLiteral("list1_rx/combo2")).toString(), QStringLiteral("OLD"));
+        // A section of its own, which older versions ignore.
+        QCOMPARE(file.value(QStringLiteral("link/fast")).toInt(), 1);
         QCOMPARE(file.value(QStringLiteral("list2_tx/list4now")).toInt(), 1);
         QCOMPARE(file.value(QStringLiteral("list2_tx/com4bo1")).toString(),
                  QStringLiteral("400-470MHz"));

@@ -60,6 +60,7 @@ struct DialogRecord {
     QString startCaption;
     QString closeCaption;
     QString status;
+    QString pacing;
     int gaugeMaximum = -1;
     int gaugeValueAtShow = -1;
     bool startHasFocus = false;
@@ -82,6 +83,7 @@ DialogRecord runCommand(MainWindow& window, void (MainWindow::*command)(),
             record.startCaption = dialog.startButton()->text();
             record.closeCaption = dialog.closeButton()->text();
             record.status = dialog.statusText();
+            record.pacing = dialog.pacingText();
             record.gaugeMaximum = dialog.gauge()->maximum();
             record.gaugeValueAtShow = dialog.gauge()->value();
             record.startHasFocus = dialog.focusWidget() == dialog.startButton();
@@ -169,6 +171,7 @@ private slots:
         QCOMPARE(dialog.startCaption, QStringLiteral("Read"));
         QCOMPARE(dialog.closeCaption, QStringLiteral("Close"));
         QCOMPARE(dialog.status, QStringLiteral("     HM-3300D Programming Software"));
+        QCOMPARE(dialog.pacing, QStringLiteral("Standard link (fixed waits)"));
         QCOMPARE(dialog.gaugeMaximum, 138);
         QCOMPARE(dialog.gaugeValueAtShow, 0);
         QVERIFY(dialog.startHasFocus);
@@ -251,7 +254,8 @@ private slots:
         QVERIFY(radio.log().empty());
     }
 
-    // The sample written into a fresh radio, then read back into a fresh window.
+    // The sample written into a fresh radio with the protocol's fixed waits, then read back
+    // into a fresh window over the fast link.
     void writeThenReadBack() {
         const testing::TemporaryFolder radioFolder;
         const testing::VirtualRadio radio(radioFolder);
@@ -272,9 +276,12 @@ private slots:
 
         const AppFolder folder;
         auto window = folder.start(QString::fromStdString(radio.port()));
+        window->menu().fastLink->trigger();
+        QVERIFY(window->fastLink());
         const MessageAnswerer answerer(window->message());
         const DialogRecord dialog = runCommand(*window, &MainWindow::readFromRadio, startRun);
         QVERIFY(answerer.messages().empty());
+        QCOMPARE(dialog.pacing, QStringLiteral("快速连接"));
         QCOMPARE(dialog.gaugeValueAfterRun, 138);
 
         const QTableView* grid = channelGrid(*window);

@@ -84,8 +84,9 @@ private slots:
         QCOMPARE(itemTexts(menu.editMenu),
                  QStringList({"频率读出(&R)", "频率写入(&W)", "-", "信道编辑(&E)", "功能选项(&Y)",
                               "DTMF", "-", "信道", "侧键设定", "-", "其它功能(&T)"}));
-        QCOMPARE(itemTexts(menu.optionsMenu),
-                 QStringList({"通信端口(&C)", "通信方式", "Language", "皮肤(&S)"}));
+        QCOMPARE(itemTexts(menu.optionsMenu), QStringList({"通信端口(&C)", "通信方式", "Language",
+                                                           "皮肤(&S)", "-", "快速连接"}));
+        QVERIFY(menu.fastLink->isCheckable() && !menu.fastLink->isChecked());
         QCOMPARE(itemTexts(menu.portMenu),
                  QStringList({"COM(&1)", "COM(&2)", "COM(&3)", "COM(&4)"}));
         QCOMPARE(itemTexts(menu.commModeMenu), QStringList({"单头通信", "双头通信"}));

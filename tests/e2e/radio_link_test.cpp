@@ -79,50 +79,79 @@ std::string sampleWithVoxOff(const TemporaryFolder& folder) {
     return path;
 }
 
-// One full write and one full read per cable: the radio keeps what was written and gives
-// back the same file, the single-head echo removed on both ways; the single-head cable
-// writes VOX off. The trace of the read lists every frame.
-class RoundTripTest : public ::testing::TestWithParam<bool> {};
-
-TEST_P(RoundTripTest, WrittenSampleReadsBackByteForByte) {
-    const bool singleHead = GetParam();
-    const TemporaryFolder folder;
-    std::vector<std::string> cable;
-    if (singleHead) {
-        cable.push_back("--single-head");
+// Runs `command` (read or write) with `options` against `radio`; the read saves into
+// `output`, the write sends `input`.
+CliResult runOnRadio(const TemporaryFolder& folder, const std::string& command,
+                     const VirtualRadio& radio, const std::string& file,
+                     std::vector<std::string> options = {}) {
+    std::vector<std::string> arguments{command, "--port", radio.port()};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    if (command == "read") {
+        arguments.insert(arguments.end(), {"-o", file});
+    } else {
+        arguments.push_back(file);
     }
-    const VirtualRadio radio(folder, cable);
-    ASSERT_FALSE(radio.port().empty()) << readBytes(folder.file("vradio.log"));
+    return runCli(arguments, folder);
+}
 
-    std::vector<std::string> write{"write", "--port", radio.port(), kSample};
-    write.insert(write.end(), cable.begin(), cable.end());
-    const CliResult written = runCli(write, folder);
-    ASSERT_EQ(written.status, 0) << written.err;
-    EXPECT_NE(written.err.find("writing 148/148\n"), std::string::npos) << written.err;
-
-    const std::string readBack = folder.file("read-back.p46");
-    const std::string trace = folder.file("read.trace");
-    std::vector<std::string> read{"read", "--port", radio.port(), "-o", readBack, "--trace", trace};
-    read.insert(read.end(), cable.begin(), cable.end());
-    const CliResult result = runCli(read, folder);
-    ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_NE(result.err.find("reading 138/138\n"), std::string::npos) << result.err;
-    EXPECT_EQ(firstDifference(singleHead ? sampleWithVoxOff(folder) : kSample, readBack), "");
-
-    // Handshake, ready request, 267 read requests and the end command, each answered.
-    std::istringstream lines(readBytes(trace));
+// The frames a trace lists as sent, and its waits.
+std::pair<int, int> framesAndWaits(const std::string& tracePath) {
+    std::istringstream lines(readBytes(tracePath));
     int sent = 0;
     int waits = 0;
     for (std::string line; std::getline(lines, line);) {
         sent += line.find(" ms  >  ") != std::string::npos ? 1 : 0;
         waits += line.find(" ms  .  waited ") != std::string::npos ? 1 : 0;
     }
-    EXPECT_EQ(sent, 270);
-    EXPECT_EQ(waits, 2 + 270);  // the port reset's two, then one an exchange
+    return {sent, waits};
 }
 
-INSTANTIATE_TEST_SUITE_P(Cables, RoundTripTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "SingleHead" : "DualHead"; });
+// Two radios at the pace of a 9600-baud line: written with fixed and with fast pacing, they
+// hold the same memory, and a fast read gives the sample back byte for byte.
+TEST(RoundTripTest, FastAndFixedPacingWriteTheSameMemoryAndReadItBack) {
+    const TemporaryFolder fixedFolder;
+    const TemporaryFolder fastFolder;
+    const VirtualRadio fixedRadio(fixedFolder, {"--pace"});
+    const VirtualRadio fastRadio(fastFolder, {"--pace"});
+    ASSERT_FALSE(fixedRadio.port().empty() || fastRadio.port().empty());
+
+    const CliResult fixed = runOnRadio(fixedFolder, "write", fixedRadio, kSample);
+    ASSERT_EQ(fixed.status, 0) << fixed.err;
+    EXPECT_NE(fixed.err.find("writing 148/148\n"), std::string::npos) << fixed.err;
+    const CliResult fast = runOnRadio(fastFolder, "write", fastRadio, kSample, {"--fast"});
+    ASSERT_EQ(fast.status, 0) << fast.err;
+    fixedRadio.logThrough(kEndFrame);
+    fastRadio.logThrough(kEndFrame);
+    EXPECT_EQ(readBytes(fastFolder.file("radio.img")), readBytes(fixedFolder.file("radio.img")));
+
+    const std::string readBack = fastFolder.file("read-back.p46");
+    const CliResult read = runOnRadio(fastFolder, "read", fastRadio, readBack, {"--fast"});
+    ASSERT_EQ(read.status, 0) << read.err;
+    EXPECT_NE(read.err.find("reading 138/138\n"), std::string::npos) << read.err;
+    EXPECT_EQ(firstDifference(kSample, readBack), "");
+}
+
+// The single-head cable: the echo is removed both ways and VOX is written off. The trace
+// of the read lists every frame and wait.
+TEST(RoundTripTest, SingleHeadCableWritesVoxOffAndReadsBack) {
+    const TemporaryFolder folder;
+    const VirtualRadio radio(folder, {"--single-head"});
+    ASSERT_FALSE(radio.port().empty()) << readBytes(folder.file("vradio.log"));
+
+    const CliResult written =
+        runOnRadio(folder, "write", radio, kSample, {"--single-head", "--fast"});
+    ASSERT_EQ(written.status, 0) << written.err;
+
+    const std::string readBack = folder.file("read-back.p46");
+    const std::string trace = folder.file("read.trace");
+    const CliResult result =
+        runOnRadio(folder, "read", radio, readBack, {"--single-head", "--trace", trace});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(firstDifference(sampleWithVoxOff(folder), readBack), "");
+    // Handshake, ready request, 267 read requests and the end command; the port reset's
+    // two waits, then one an exchange.
+    EXPECT_EQ(framesAndWaits(trace), std::make_pair(270, 2 + 270));
+}
 
 TEST(RadioLinkTest, SilentRadioFailsAfterSixHandshakesAndTheEndCommand) {
     const TemporaryFolder folder;

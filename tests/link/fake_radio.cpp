@@ -33,8 +33,13 @@ FakeRadio::FakeRadio() {
 }
 
 void FakeRadio::answer(const std::string& prefix, std::vector<std::string> replies) {
-    auto& queue = queued_[prefix];
-    queue.insert(queue.end(), replies.begin(), replies.end());
+    for (std::string& reply : replies) {
+        queued_[prefix].push_back({{replyDelayMs, std::move(reply)}});
+    }
+}
+
+void FakeRadio::answerInPieces(const std::string& prefix, std::vector<ReplyPiece> pieces) {
+    queued_[prefix].push_back(std::move(pieces));
 }
 
 void FakeRadio::answerAlways(const std::string& prefix, std::string reply) {
@@ -53,39 +58,48 @@ void FakeRadio::write(std::span<const std::uint8_t> bytes) {
     // The request text is the frame without its checksum.
     const std::string text = hex.substr(0, hex.size() - 2);
 
-    std::string reply = scripted(text).value_or(normalAnswer(frame));
-    if (reply == kSpoiledChecksum) {
-        reply = normalAnswer(frame);
-        reply.back() = reply.back() == '0' ? '1' : '0';
+    pending_.clear();
+    if (echo_) {
+        schedule(0, frame);
     }
-    if (reply == kLateReply) {
-        late_.push_back(bytesOf(normalAnswer(frame)));
-        reply.clear();
-    }
-    if (echo_ && echoSeparately_) {
-        pending_.push_back(frame);
-        pending_.push_back(bytesOf(reply));
-    } else if (echo_) {
-        auto chunk = frame;
-        const auto replyBytes = bytesOf(reply);
-        chunk.insert(chunk.end(), replyBytes.begin(), replyBytes.end());
-        pending_.push_back(chunk);
-    } else {
-        pending_.push_back(bytesOf(reply));
+    const auto pieces =
+        scripted(text).value_or(std::vector<ReplyPiece>{{replyDelayMs, normalAnswer(frame)}});
+    for (const ReplyPiece& piece : pieces) {
+        if (piece.hex == kLateReply) {
+            const auto late = bytesOf(normalAnswer(frame));
+            late_.insert(late_.end(), late.begin(), late.end());
+        } else if (piece.hex == kSpoiledChecksum) {
+            std::string reply = normalAnswer(frame);
+            reply.back() = reply.back() == '0' ? '1' : '0';
+            schedule(piece.atMs, bytesOf(reply));
+        } else {
+            schedule(piece.atMs, bytesOf(piece.hex));
+        }
     }
 }
 
-std::optional<std::string> FakeRadio::scripted(const std::string& text) {
+// Bytes due at the same time arrive in one receive event, unless the echo is to come on
+// its own.
+void FakeRadio::schedule(int atMs, std::vector<std::uint8_t> bytes) {
+    if (!pending_.empty() && pending_.back().atMs == atMs && !echoSeparately_) {
+        auto& chunk = pending_.back().bytes;
+        chunk.insert(chunk.end(), bytes.begin(), bytes.end());
+        return;
+    }
+    pending_.push_back({atMs, std::move(bytes)});
+}
+
+std::optional<std::vector<ReplyPiece>> FakeRadio::scripted(const std::string& text) {
     for (auto& [prefix, queue] : queued_) {
         if (text.starts_with(prefix) && !queue.empty()) {
-            std::string reply = queue.front();
+            auto reply = std::move(queue.front());
             queue.pop_front();
             return reply;
         }
     }
     for (const auto& [prefix, reply] : always_) {
         if (text.starts_with(prefix)) {
-            return reply;
+            return std::vector<ReplyPiece>{{replyDelayMs, reply}};
         }
     }
     return std::nullopt;
@@ -110,26 +124,41 @@ std::string FakeRadio::normalAnswer(const std::vector<std::uint8_t>& frame) {
             std::copy(frame.begin() + 4, frame.end() - 1, memory.begin() + address);
             return std::string(kAckReply);
         }
+        case FrameType::EndCmd:
+            return std::string(kAckReply);
         default:
             return {};
     }
 }
 
-void FakeRadio::deliver() {
+int FakeRadio::deliver(int ms, const std::function<void(int atMs)>& arriveAt,
+                       const std::function<bool()>& woken) {
     if (!afterWait_.empty()) {
-        link_->receive(afterWait_);
-        afterWait_.clear();
+        link_->receive(std::exchange(afterWait_, {}));
     }
-    for (const auto& chunk : pending_) {
-        if (!chunk.empty()) {
-            link_->receive(chunk);
+    std::stable_sort(pending_.begin(), pending_.end(),
+                     [](const Arrival& a, const Arrival& b) { return a.atMs < b.atMs; });
+    int lasted = ms;
+    std::size_t next = 0;
+    for (; next < pending_.size() && pending_[next].atMs <= ms; ++next) {
+        if (!pending_[next].bytes.empty()) {
+            arriveAt(pending_[next].atMs);
+            link_->receive(pending_[next].bytes);
+        }
+        if (woken()) {
+            lasted = pending_[next].atMs;
+            ++next;
+            break;
         }
     }
-    pending_.clear();
-    for (const auto& chunk : late_) {
-        afterWait_.insert(afterWait_.end(), chunk.begin(), chunk.end());
+    for (; next < pending_.size(); ++next) {
+        afterWait_.insert(afterWait_.end(), pending_[next].bytes.begin(),
+                          pending_[next].bytes.end());
     }
+    pending_.clear();
+    afterWait_.insert(afterWait_.end(), late_.begin(), late_.end());
     late_.clear();
+    return lasted;
 }
 
 std::vector<std::uint8_t> FakeRadio::takeUndelivered() {
@@ -144,8 +173,11 @@ std::vector<std::string> FakeRadio::framesStartingWith(const std::string& prefix
 }
 
 void FakeWaiter::wait(int ms) {
-    now_ += ms;
-    radio_.deliver();
+    woken_ = false;
+    const long long start = now_;
+    const int lasted = radio_.deliver(
+        ms, [this, start](int atMs) { now_ = start + atMs; }, [this] { return woken_; });
+    now_ = start + lasted;
 }
 
 namespace {

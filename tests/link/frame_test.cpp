@@ -149,7 +149,7 @@ TEST(LinkTrace, ListsFramesWaitsAndDropsWithTheirTimes) {
     bench.link.sendAndWait("0600", 70);
     EXPECT_EQ(log.str(),
               "      0 ms  >  06 00 06\n"
-              "     70 ms  <  06 00 06\n"
+              "      0 ms  <  06 00 06\n"
               "     70 ms  .  waited 70 ms\n");
 }
 
