@@ -92,8 +92,8 @@ public:
     void newFile();
     void openFile();
     void saveFile();
-    // Open after its dialog: reads `path` into the document and shows it, or changes
-    // nothing and returns why.
+    // Open after its dialog: reads `path` into the document and shows it, with what the
+    // reader passed over in the status bar, or changes nothing and returns why.
     std::optional<file::ReadError> openCodeplugFile(const QString& path);
     void showHelp();
     void showAbout();
@@ -126,6 +126,7 @@ private:
     void applyLanguage(model::Language language, const model::LanguagePack& pack);
     std::vector<DocumentView*> views() const;
     void setBanner(const QString& text);
+    void showReadNotices(const std::vector<file::ReadNotice>& notices);
     // A warning box with the caption WarnTitle: a file or the help could not be used.
     void showWarning(const QString& message);
 

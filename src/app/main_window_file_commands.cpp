@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStatusBar>
 
 #include "app/confirm_dialog.h"
 #include "app/dtmf_page.h"
@@ -62,12 +63,28 @@ void MainWindow::openFile() {
 }
 
 std::optional<file::ReadError> MainWindow::openCodeplugFile(const QString& path) {
-    auto error = file::openCodeplug(localPath(path), document_.codeplug(), document_.texts());
+    std::vector<file::ReadNotice> notices;
+    auto error =
+        file::openCodeplug(localPath(path), document_.codeplug(), document_.texts(), notices);
     if (!error) {
         showBandCaption();
         document_.notifyReplaced();
+        showReadNotices(notices);
     }
     return error;
+}
+
+// What the reader passed over stays in the status bar, over the banner, until the next Open.
+void MainWindow::showReadNotices(const std::vector<file::ReadNotice>& notices) {
+    QStringList messages;
+    for (const file::ReadNotice& notice : notices) {
+        messages.append(QString::fromStdString(notice.message));
+    }
+    if (messages.isEmpty()) {
+        statusBar()->clearMessage();
+    } else {
+        statusBar()->showMessage(messages.join(QStringLiteral("; ")));
+    }
 }
 
 void MainWindow::saveFile() {

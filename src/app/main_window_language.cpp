@@ -32,8 +32,7 @@ bool MainWindow::loadLanguagePack(const QString& name) {
         model::LanguagePack::loadFile(QFile::encodeName(path).toStdString(), &error);
     if (!pack) {
         // A damaged pack is treated like a missing one; say why for whoever maintains it.
-        std::cerr << "hm3300d: language pack " << path.toStdString() << " not used: " << error
-                  << '\n';
+        std::cerr << "hm3300d: " << error << '\n';
         return false;
     }
     applyLanguage(*language, *pack);

@@ -36,7 +36,8 @@ const Command& checkCommand() {
         "characters other than 0-9 A-D * #, aliases longer than six characters, options\n"
         "outside their range. Value words of any language are accepted.\n"
         "\n"
-        "Exit status: 0 writable, 4 not writable, 3 the file cannot be read, 2 usage.\n",
+        "Exit status: 0 writable, 4 not writable, 3 the file cannot be read or the\n"
+        "language pack is damaged, 2 usage.\n",
         {"--lang"},
         {},
         1,

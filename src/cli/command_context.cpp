@@ -4,8 +4,10 @@
 #include <iostream>
 
 #include "cli/arguments.h"
+#include "cli/exit_status.h"
 #include "codec/write_check.h"
 #include "file/codeplug_file.h"
+#include "model/quoted_text.h"
 
 namespace hm3300::cli {
 
@@ -21,25 +23,36 @@ std::string programFolder() {
 }  // namespace
 
 std::optional<CommandContext> CommandContext::start(const Arguments& arguments,
-                                                    std::string& error) {
+                                                    StartFailure& failure) {
     CommandContext context;
     if (const auto name = arguments.value("--lang")) {
         const auto language = model::languageFromPackName(*name);
         if (!language) {
-            error = "unknown language \"" + *name + "\" (use chinese, english or taiwan)";
+            failure = {ExitStatus::Usage, "unknown language " + model::quotedText(*name) +
+                                              " (use chinese, english or taiwan)"};
             return std::nullopt;
         }
         context.language = *language;
     }
-    context.pack = model::LanguagePack::loadOrBuiltin(programFolder(), context.language);
+    std::string error;
+    auto pack = model::LanguagePack::loadOrBuiltin(programFolder(), context.language, error);
+    if (!pack) {
+        failure = {ExitStatus::FileError, error};
+        return std::nullopt;
+    }
+    context.pack = std::move(*pack);
     context.texts = model::ValueTexts::fromPack(context.pack);
     return context;
 }
 
 bool CommandContext::open(const std::string& path) {
-    if (const auto error = file::openCodeplug(path, codeplug, texts)) {
+    std::vector<file::ReadNotice> notices;
+    if (const auto error = file::openCodeplug(path, codeplug, texts, notices)) {
         std::cerr << "hm3300d-cli: " << error->message << "\n";
         return false;
+    }
+    for (const file::ReadNotice& notice : notices) {
+        std::cerr << "hm3300d-cli: warning: " << notice.message << "\n";
     }
     return true;
 }

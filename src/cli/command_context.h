@@ -17,18 +17,26 @@ namespace hm3300::cli {
 
 class Arguments;
 
+// Why a command could not start, and the exit status that says so.
+struct StartFailure {
+    int status = 0;
+    std::string message;
+};
+
 struct CommandContext {
     model::Language language = model::Language::Chinese;
     model::LanguagePack pack;
     model::ValueTexts texts;
     model::Codeplug codeplug;
 
-    // The language of --lang (default chinese) with its pack from beside the executable.
-    // Empty, with `error` set, when --lang names no language.
-    static std::optional<CommandContext> start(const Arguments& arguments, std::string& error);
+    // The language of --lang (default chinese) with its pack from beside the executable, or
+    // the built-in texts when that pack is not there. Empty, with `failure` set, when --lang
+    // names no language (a usage error) or the pack is damaged (a file error): a command
+    // must not read or write a codeplug with words it cannot trust.
+    static std::optional<CommandContext> start(const Arguments& arguments, StartFailure& failure);
 
-    // Reads `path` into the codeplug as the window's Open does. Prints the reason and
-    // returns false when it cannot.
+    // Reads `path` into the codeplug as the window's Open does, printing what the reader
+    // passed over as warnings. Prints the reason and returns false when it cannot.
     bool open(const std::string& path);
     // Saves the codeplug as the window's Save does. Prints the reason and returns false when
     // it cannot.

@@ -29,7 +29,8 @@ const Command& convertCommand() {
         "chinese). OUT.p46 is written in GBK with CR LF line ends, as the window saves.\n"
         "IN.p46 may also be UTF-8 or have LF line ends.\n"
         "\n"
-        "Exit status: 0 done, 3 a file cannot be read or written, 2 usage.\n",
+        "Exit status: 0 done, 3 a file cannot be read or written or the\n"
+        "language pack is damaged, 2 usage.\n",
         {"--lang"},
         {},
         2,

@@ -66,10 +66,14 @@ int runCommand(const Command& command, std::vector<std::string> words) {
     if (const auto error = fileNamesError(command, arguments)) {
         return usageError(command, *error);
     }
-    std::string error;
-    auto context = CommandContext::start(arguments, error);
+    StartFailure failure;
+    auto context = CommandContext::start(arguments, failure);
     if (!context) {
-        return usageError(command, error);
+        if (failure.status == ExitStatus::Usage) {
+            return usageError(command, failure.message);
+        }
+        std::cerr << "hm3300d-cli: " << failure.message << "\n";
+        return failure.status;
     }
     return command.run(arguments, *context);
 }

@@ -1,4 +1,3 @@
-#include <filesystem>
 #include <iostream>
 
 #include "cli/arguments.h"
@@ -6,18 +5,11 @@
 #include "cli/command_context.h"
 #include "cli/exit_status.h"
 #include "cli/radio_run.h"
+#include "file/file_io.h"
 
 namespace hm3300::cli {
 
 namespace {
-
-// Checked before the radio is read, so that a mistyped folder does not throw away a
-// finished read.
-bool folderExists(const std::string& path) {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    std::error_code error;
-    return folder.empty() || std::filesystem::is_directory(folder, error);
-}
 
 int countChannels(const model::Codeplug& codeplug) {
     int count = 0;
@@ -37,8 +29,9 @@ int read(const Arguments& arguments, CommandContext& context) {
     if (!radio) {
         return usageError(readCommand(), error);
     }
-    if (!folderExists(*output)) {
-        std::cerr << "hm3300d-cli: " << *output << ": the folder does not exist\n";
+    // A read takes over 20 seconds: one whose result cannot be kept does not start.
+    if (const auto error = file::checkReplaceable(*output)) {
+        std::cerr << "hm3300d-cli: " << *error << "; the radio was not read\n";
         return ExitStatus::FileError;
     }
 
@@ -81,7 +74,8 @@ const Command& readCommand() {
         "\n"
         "Exit status: 0 done, 1 the radio did not answer as expected (the message says\n"
         "at which block and what arrived; OUT.p46 is not written), 2 usage, 3 OUT.p46\n"
-        "or the trace cannot be written, 5 the port cannot be opened, 130 stopped.\n",
+        "or the trace cannot be written (tried before the radio is read) or the language\n"
+        "pack is damaged, 5 the port cannot be opened, 130 stopped.\n",
         {"--port", "--lang", "-o", "--trace"},
         {"--single-head", "--fast"},
         0,

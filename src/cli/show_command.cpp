@@ -7,6 +7,7 @@
 #include "cli/exit_status.h"
 #include "cli/text_table.h"
 #include "model/choice_items.h"
+#include "model/quoted_text.h"
 
 namespace hm3300::cli {
 
@@ -34,7 +35,7 @@ std::string optionValue(const CommandContext& context, const model::OptionDefini
         case OptionKind::Number:
             return numberText(settings.number(definition.option));
         case OptionKind::Text:
-            return settings.text(definition.option);
+            return model::escapedText(settings.text(definition.option));
     }
     return {};
 }
@@ -43,8 +44,8 @@ void printBands(const CommandContext& context) {
     std::cout << "Band lists\n";
     TextTable table;
     for (model::BandListId id : model::kBandListIds) {
-        table.addRow(
-            {std::string(model::bandListName(id)), context.codeplug.bands[id].selectedText()});
+        table.addRow({std::string(model::bandListName(id)),
+                      model::escapedText(context.codeplug.bands[id].selectedText())});
     }
     table.print(std::cout, 2);
 }
@@ -83,7 +84,8 @@ void printChannels(const CommandContext& context) {
         std::vector<std::string> cells{model::ChannelTable::rowLabel(number)};
         for (ChannelField field : model::allChannelFields()) {
             if (shownInTable(field)) {
-                cells.push_back(channel[field].empty() ? "-" : channel[field]);
+                // Texts from the file: a control character must not reach the terminal.
+                cells.push_back(channel[field].empty() ? "-" : model::escapedText(channel[field]));
             }
         }
         table.addRow(std::move(cells));
@@ -114,7 +116,8 @@ const Command& showCommand() {
         "Prints the band lists, every radio setting and the channels that exist, with\n"
         "value words and option texts in the chosen language (default chinese).\n"
         "\n"
-        "Exit status: 0 done, 3 the file cannot be read, 2 usage.\n",
+        "Exit status: 0 done, 3 the file cannot be read or the language pack is\n"
+        "damaged, 2 usage.\n",
         {"--lang"},
         {},
         1,

@@ -65,9 +65,9 @@ const Command& writeCommand() {
         "programming mode, and the blocks written so far stay written.\n"
         "\n"
         "Exit status: 0 done, 1 the radio did not answer as expected (the message says\n"
-        "at which block and what arrived), 2 usage, 3 IN.p46 cannot be read or the trace\n"
-        "cannot be written, 4 IN.p46 cannot be written to a radio (nothing sent), 5 the\n"
-        "port cannot be opened, 130 stopped.\n",
+        "at which block and what arrived), 2 usage, 3 IN.p46 cannot be read, the trace\n"
+        "cannot be written or the language pack is damaged, 4 IN.p46 cannot be written\n"
+        "to a radio (nothing sent), 5 the port cannot be opened, 130 stopped.\n",
         {"--port", "--lang", "--password", "--trace"},
         {"--single-head", "--fast"},
         1,

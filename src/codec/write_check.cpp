@@ -8,6 +8,7 @@
 #include "codec/frequency_codec.h"
 #include "codec/name_codec.h"
 #include "codec/tone_codec.h"
+#include "model/quoted_text.h"
 
 namespace hm3300::codec {
 
@@ -18,10 +19,8 @@ using model::ChannelField;
 using model::Option;
 using model::OptionDefinition;
 using model::OptionKind;
-
-std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
+// Texts come from files and from the operator: control characters are shown escaped.
+using model::quotedText;
 
 std::string numberText(double value) {
     char buffer[32];
@@ -47,9 +46,9 @@ void checkFrequency(int number, const Channel& channel, ChannelField field, Prob
         out.add(number, fieldName(field),
                 "the transmit frequency is empty; a channel needs one (form 145.12500)");
     } else if (!isRasterFrequency(text)) {
-        out.add(
-            number, fieldName(field),
-            quoted(text) + " is not a frequency on the 5 kHz or 6.25 kHz raster (form 145.12500)");
+        out.add(number, fieldName(field),
+                quotedText(text) +
+                    " is not a frequency on the 5 kHz or 6.25 kHz raster (form 145.12500)");
     }
 }
 
@@ -59,7 +58,8 @@ void checkTone(int number, const Channel& channel, ChannelField field,
         return;
     }
     out.add(number, fieldName(field),
-            quoted(channel[field]) + " is not in the tone list; use " + quoted(texts.OffText) +
+            quotedText(channel[field]) + " is not in the tone list; use " +
+                quotedText(texts.OffText) +
                 ", a CTCSS tone 63.0 to 254.1 or a DCS code D017N to D754N or D017I to D754I");
 }
 
@@ -68,13 +68,13 @@ void checkAlias(int number, const Channel& channel, ProblemList& out) {
     const std::size_t shown = displayableLength(alias);
     if (shown != alias.size()) {
         out.add(number, fieldName(ChannelField::Alias),
-                quoted(alias) +
+                quotedText(alias) +
                     " has characters the radio cannot show; use 0-9, A-Z, blank, *, +, -, ., / "
                     "and _");
     }
     if (shown > kNameLength) {
         out.add(number, fieldName(ChannelField::Alias),
-                quoted(alias) + " has " + std::to_string(shown) +
+                quotedText(alias) + " has " + std::to_string(shown) +
                     " characters the radio can show; at most 6 fit");
     }
 }
@@ -91,10 +91,10 @@ void checkValueText(int number, const Channel& channel, ChannelField field,
     }
     std::string allowed;
     for (model::ValueKind kind : kinds) {
-        allowed += (allowed.empty() ? "" : ", ") + quoted(texts.text(kind));
+        allowed += (allowed.empty() ? "" : ", ") + quotedText(texts.text(kind));
     }
     out.add(number, fieldName(field),
-            quoted(text) + " is not one of the current texts " + allowed + " (or empty)");
+            quotedText(text) + " is not one of the current texts " + allowed + " (or empty)");
 }
 
 void checkChannel(int number, const Channel& channel, const model::ValueTexts& texts,
@@ -139,12 +139,13 @@ void checkNumber(const OptionDefinition& definition, double value, ProblemList& 
 
 void checkDtmfText(const OptionDefinition& definition, const std::string& text, ProblemList& out) {
     if (!std::all_of(text.begin(), text.end(), isDtmfDigit)) {
-        out.add(0, definition.key,
-                quoted(text) + " has characters that are no DTMF digits; use 0-9, A-D, * and #");
+        out.add(
+            0, definition.key,
+            quotedText(text) + " has characters that are no DTMF digits; use 0-9, A-D, * and #");
     }
     if (text.size() > definition.maxLength) {
         out.add(0, definition.key,
-                quoted(text) + " has " + std::to_string(text.size()) + " digits; at most " +
+                quotedText(text) + " has " + std::to_string(text.size()) + " digits; at most " +
                     std::to_string(definition.maxLength) + " fit");
     }
 }
@@ -155,7 +156,7 @@ void checkPassword(const model::RadioSettings& settings, ProblemList& out) {
     if (settings.flag(Option::ChangePassword) &&
         !model::isRadioPassword(model::effectivePassword(password))) {
         out.add(0, optionDefinition(Option::Password).key,
-                quoted(password) + " is not six decimal digits");
+                quotedText(password) + " is not six decimal digits");
     }
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/codeplug.h"
 #include "model/language_pack.h"
@@ -19,6 +20,13 @@ struct ReadError {
     std::string message;  // says what was wrong, with the file name and line where known
 };
 
+// Something the reader passed over without failing: lines after the last channel line, or
+// a channel line without a receive frequency whose other fields were left out.
+struct ReadNotice {
+    int line = 0;         // 1-based line it is about
+    std::string message;  // says what was passed over, with the file name and line
+};
+
 // The file's text as the writer would produce it under `pack` (UTF-8, CR LF).
 std::string formatCodeplug(const model::Codeplug& codeplug, const model::LanguagePack& pack);
 
@@ -30,12 +38,16 @@ std::optional<std::string> saveCodeplug(const std::string& path, const model::Co
 // Reads `path` (GBK or UTF-8, CR LF or LF) into `codeplug` as Open does: the band texts are
 // selected in or added to the band lists, the settings the file carries are set, the
 // channels are replaced, and every recognised value text of any language becomes the word
-// of `texts`. On any error `codeplug` is left exactly as it was.
+// of `texts`. A channel line without a receive frequency gives an empty channel. What was
+// passed over is added to `notices`. On any error `codeplug` and `notices` are left exactly
+// as they were.
 std::optional<ReadError> openCodeplug(const std::string& path, model::Codeplug& codeplug,
-                                      const model::ValueTexts& texts);
+                                      const model::ValueTexts& texts,
+                                      std::vector<ReadNotice>& notices);
 
 // openCodeplug on the bytes of a file already read; messages name the line but no file.
 std::optional<ReadError> readCodeplug(std::string_view bytes, model::Codeplug& codeplug,
-                                      const model::ValueTexts& texts);
+                                      const model::ValueTexts& texts,
+                                      std::vector<ReadNotice>& notices);
 
 }  // namespace hm3300::file

@@ -2,6 +2,7 @@
 // original only when every line could be read.
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "file/file_io.h"
 #include "file/gbk_text.h"
 #include "file/utf8_text.h"
+#include "model/quoted_text.h"
 
 namespace hm3300::file {
 
@@ -28,9 +30,7 @@ ReadError malformed(std::size_t line, const std::string& what) {
             "line " + std::to_string(line) + ": " + what};
 }
 
-std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
+using model::quotedText;
 
 // The text up to the end of line `count` (its line end included); lines after it are not read.
 std::string_view firstLines(std::string_view text, int count) {
@@ -40,6 +40,12 @@ std::string_view firstLines(std::string_view text, int count) {
         end = lineEnd == std::string_view::npos ? text.size() : lineEnd + 1;
     }
     return text.substr(0, end);
+}
+
+// Lines end with LF; a line end at the very end of the text opens no further line.
+std::size_t countLines(std::string_view text) {
+    const auto ends = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    return ends + (text.empty() || text.ends_with('\n') ? 0 : 1);
 }
 
 // Lines end with LF or CR LF; a line end at the very end of the text opens no further line.
@@ -106,9 +112,9 @@ std::optional<double> parseDecimal(std::string_view text) {
 }
 
 ReadError expectedNumber(std::size_t lineNumber, const LayoutLine& layout, std::string_view found) {
-    return malformed(lineNumber, quoted(layout.key()) + " expects a number at character " +
+    return malformed(lineNumber, quotedText(layout.key()) + " expects a number at character " +
                                      std::to_string(layout.valuePosition()) + ", found " +
-                                     quoted(found));
+                                     quotedText(found));
 }
 
 std::optional<ReadError> readSetting(std::size_t lineNumber, const LayoutLine& layout,
@@ -157,35 +163,77 @@ std::optional<ReadError> readSetting(std::size_t lineNumber, const LayoutLine& l
     return std::nullopt;
 }
 
-void readChannel(std::string_view line, model::Channel& channel) {
-    std::string_view rest = fromCharacter(line, kFirstFieldPosition);
-    // A blank where the first field starts marks an empty channel: its hidden attributes stay.
-    if (rest.starts_with(' ')) {
-        return;
-    }
+using ChannelFields = std::array<std::string_view, model::kChannelFieldCount>;
+
+// The sixteen fields from the first field's character on. Each ends one character before
+// its bar; the bar and the blank after it separate it from the next. The fields after the
+// last bar come out empty.
+ChannelFields splitFields(std::string_view rest) {
+    ChannelFields fields;
     rest = withoutLastCharacter(rest);
-    for (model::ChannelField field : model::allChannelFields()) {
+    for (std::string_view& field : fields) {
         const std::size_t bar = rest.find('|');
         if (bar == std::string_view::npos) {
-            channel[field].clear();
-            continue;
+            break;
         }
-        // The field ends one character before the bar; the bar and the blank after it
-        // separate it from the next.
-        channel[field] = withoutLastCharacter(rest.substr(0, bar));
+        field = withoutLastCharacter(rest.substr(0, bar));
         rest = fromCharacter(rest.substr(bar + 1), 2);
     }
+    return fields;
+}
+
+bool anyFilled(const ChannelFields& fields, std::size_t first, std::size_t end) {
+    return std::any_of(fields.begin() + first, fields.begin() + end,
+                       [](std::string_view field) { return !field.empty(); });
+}
+
+// Reads one channel line into `channel`, whose visible fields are empty already. Returns
+// whether the line carried texts that an empty channel cannot keep, which are left out.
+bool readChannel(std::string_view line, model::Channel& channel) {
+    const std::string_view rest = fromCharacter(line, kFirstFieldPosition);
+    const ChannelFields fields = splitFields(rest);
+    // A blank where the first field starts marks an empty channel: its hidden attributes stay.
+    if (rest.starts_with(' ')) {
+        return anyFilled(fields, 0, model::kVisibleFieldCount);
+    }
+    // Saving writes such a channel as empty and the next Open reads it so; taking it as
+    // empty now keeps a save and an open from changing it.
+    if (fields.front().empty()) {
+        channel.clear();
+        return anyFilled(fields, 1, fields.size());
+    }
+    for (model::ChannelField field : model::allChannelFields()) {
+        channel[field] = fields[static_cast<std::size_t>(field)];
+    }
+    return false;
+}
+
+ReadNotice leftOutFields(std::size_t lineNumber, int channel) {
+    return {static_cast<int>(lineNumber),
+            "line " + std::to_string(lineNumber) + ": channel " + std::to_string(channel) +
+                " has no receive frequency at character 9, so it is read as an empty channel and "
+                "the rest of the line is left out"};
+}
+
+ReadNotice ignoredLines(std::size_t count) {
+    const int line = kLineCount + 1;
+    return {line, "line " + std::to_string(line) + ": " + std::to_string(count) +
+                      (count == 1 ? " line after the last channel line is ignored"
+                                  : " lines after the last channel line are ignored")};
 }
 
 }  // namespace
 
 std::optional<ReadError> readCodeplug(std::string_view bytes, model::Codeplug& codeplug,
-                                      const model::ValueTexts& texts) {
+                                      const model::ValueTexts& texts,
+                                      std::vector<ReadNotice>& notices) {
     const bool hasUtf8Mark = bytes.starts_with(kUtf8Mark);
     if (hasUtf8Mark) {
         bytes.remove_prefix(kUtf8Mark.size());
     }
-    bytes = firstLines(bytes, kLineCount);
+    const std::string_view read = firstLines(bytes, kLineCount);
+    const std::size_t extraLines = countLines(bytes.substr(read.size()));
+    bytes = read;
 
     // The header is plain ASCII, the same bytes in every encoding the reader accepts.
     std::string_view header = bytes.substr(0, bytes.find('\n'));
@@ -194,7 +242,7 @@ std::optional<ReadError> readCodeplug(std::string_view bytes, model::Codeplug& c
     }
     if (header != kHeader) {
         return ReadError{ReadError::Kind::WrongHeader, 1,
-                         "the first line is not " + quoted(kHeader) +
+                         "the first line is not " + quotedText(kHeader) +
                              ", so this is not an HM-3300 codeplug file"};
     }
 
@@ -220,29 +268,44 @@ std::optional<ReadError> readCodeplug(std::string_view bytes, model::Codeplug& c
     for (int number = 1; number <= model::ChannelTable::kRows; ++number) {
         result.channels.row(number).clearVisible();
     }
+    std::vector<ReadNotice> found;
     const std::size_t firstChannel = kFirstChannelLine - 1;
     for (std::size_t i = firstChannel; i < lines.size(); ++i) {
-        readChannel(lines[i], result.channels.row(static_cast<int>(i - firstChannel) + 1));
+        const int number = static_cast<int>(i - firstChannel) + 1;
+        if (readChannel(lines[i], result.channels.row(number))) {
+            found.push_back(leftOutFields(i + 1, number));
+        }
+    }
+    if (extraLines > 0) {
+        found.push_back(ignoredLines(extraLines));
     }
     // Words saved under another language become the words of the current one, which the
     // radio write and the grid compare cells with.
     result.channels.convertValueTexts(texts);
 
     codeplug = std::move(result);
+    notices.insert(notices.end(), found.begin(), found.end());
     return std::nullopt;
 }
 
 std::optional<ReadError> openCodeplug(const std::string& path, model::Codeplug& codeplug,
-                                      const model::ValueTexts& texts) {
+                                      const model::ValueTexts& texts,
+                                      std::vector<ReadNotice>& notices) {
     std::string bytes;
     if (auto message = readWholeFile(path, kMaxFileSize, bytes)) {
         return ReadError{ReadError::Kind::CannotRead, 0, *message};
     }
-    auto error = readCodeplug(bytes, codeplug, texts);
+    std::vector<ReadNotice> found;
+    auto error = readCodeplug(bytes, codeplug, texts, found);
     if (error) {
-        error->message = quoted(path) + ": " + error->message;
+        error->message = quotedText(path) + ": " + error->message;
+        return error;
     }
-    return error;
+    for (ReadNotice& notice : found) {
+        notice.message = quotedText(path) + ": " + notice.message;
+        notices.push_back(std::move(notice));
+    }
+    return std::nullopt;
 }
 
 }  // namespace hm3300::file

@@ -8,6 +8,7 @@
 #include "file/gbk_text.h"
 #include "file/utf8_text.h"
 #include "model/choice_items.h"
+#include "model/quoted_text.h"
 
 namespace hm3300::file {
 
@@ -93,13 +94,13 @@ std::optional<std::string> saveCodeplug(const std::string& path, const model::Co
         case TextConversion::Status::Ok:
             return replaceFile(path, gbk.text);
         case TextConversion::Status::NoConverter:
-            return "cannot save \"" + path + "\": this system has no GBK converter";
+            return "cannot save " + model::quotedText(path) + ": this system has no GBK converter";
         case TextConversion::Status::Unconvertible: {
             const std::string_view character =
                 firstCharacters(std::string_view(text).substr(gbk.failedAt), 1);
-            return "cannot save \"" + path + "\": line " +
-                   std::to_string(lineNumberAt(text, gbk.failedAt)) + " holds \"" +
-                   std::string(character) + "\", which the GBK code page cannot represent";
+            return "cannot save " + model::quotedText(path) + ": line " +
+                   std::to_string(lineNumberAt(text, gbk.failedAt)) + " holds " +
+                   model::quotedText(character) + ", which the GBK code page cannot represent";
         }
     }
     return {};

@@ -6,13 +6,35 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+
+#include "model/quoted_text.h"
 
 namespace hm3300::file {
 
 namespace {
 
+// Symbolic links followed from one name before the system's own limit would refuse it too.
+constexpr int kMaxLinks = 40;
+
 std::string failure(std::string_view what, const std::string& path, int error) {
-    return std::string(what) + " \"" + path + "\": " + std::strerror(error);
+    return std::string(what) + " " + model::quotedText(path) + ": " + std::strerror(error);
+}
+
+std::string_view kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(mode)) {
+        return "a FIFO";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "a device";
+    }
+    if (S_ISSOCK(mode)) {
+        return "a socket";
+    }
+    return "something else";
 }
 
 // Closes a descriptor on every path out of a function.
@@ -64,11 +86,60 @@ int createTemporary(const std::string& path, std::string& temporaryPath) {
     return -1;
 }
 
+// What a save to a name replaces.
+struct SaveTarget {
+    std::string path;  // the file itself, symbolic links followed
+    bool exists = false;
+    mode_t permissions = 0;  // of an existing file
+};
+
+// Follows symbolic links from `path` to the file a save replaces, so that a link stays a
+// link. Only a regular file or a free name is replaced: renaming over a folder, a FIFO or a
+// device would put a file where something else belongs. Checked by type, because the
+// permission test passes everything for root.
+std::optional<std::string> findSaveTarget(const std::string& path, SaveTarget& target) {
+    std::filesystem::path current = path;
+    for (int links = 0;; ++links) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0) {
+            if (errno != ENOENT) {
+                return failure("cannot save", path, errno);
+            }
+            target = {current.string(), false, 0};
+            return std::nullopt;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            if (!S_ISREG(info.st_mode)) {
+                return "cannot save " + model::quotedText(path) + ": it is " +
+                       std::string(kindOf(info.st_mode)) +
+                       ", not a regular file, and is left as it is";
+            }
+            // A write-protected file stays protected, although the folder would allow
+            // replacing it.
+            if (::access(current.c_str(), W_OK) != 0) {
+                return failure("cannot save", path, errno);
+            }
+            target = {current.string(), true, info.st_mode & 07777};
+            return std::nullopt;
+        }
+        if (links == kMaxLinks) {
+            return failure("cannot save", path, ELOOP);
+        }
+        std::error_code error;
+        const std::filesystem::path next = std::filesystem::read_symlink(current, error);
+        if (error) {
+            return failure("cannot save", path, error.value());
+        }
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+}
+
 }  // namespace
 
 std::optional<std::string> readWholeFile(const std::string& path, std::size_t maxSize,
                                          std::string& contents) {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a FIFO waits until some program opens it for writing.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         return failure("cannot open", path, errno);
     }
@@ -78,6 +149,14 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t ma
     }
     if (S_ISDIR(info.st_mode)) {
         return failure("cannot read", path, EISDIR);
+    }
+    // A pipe is read to its end; a device such as a terminal might never end.
+    if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode)) {
+        return "cannot read " + model::quotedText(path) + ": it is " +
+               std::string(kindOf(info.st_mode)) + ", not a file";
+    }
+    if (::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK) != 0) {
+        return failure("cannot read", path, errno);
     }
     contents.clear();
     char buffer[16384];
@@ -93,31 +172,45 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t ma
             return std::nullopt;
         }
         if (contents.size() + static_cast<std::size_t>(got) > maxSize) {
-            return "cannot read \"" + path + "\": larger than " + std::to_string(maxSize) +
-                   " bytes, too large for this kind of file";
+            return "cannot read " + model::quotedText(path) + ": larger than " +
+                   std::to_string(maxSize) + " bytes, too large for this kind of file";
         }
         contents.append(buffer, static_cast<std::size_t>(got));
     }
 }
 
-std::optional<std::string> replaceFile(const std::string& path, std::string_view contents) {
-    // A write-protected file stays protected, although the folder would allow replacing it.
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
-        return failure("cannot save", path, errno);
+std::optional<std::string> checkReplaceable(const std::string& path) {
+    SaveTarget target;
+    if (auto error = findSaveTarget(path, target)) {
+        return error;
     }
     std::string temporaryPath;
-    Descriptor fd(createTemporary(path, temporaryPath));
+    Descriptor fd(createTemporary(target.path, temporaryPath));
+    if (fd.get() < 0) {
+        return failure("cannot save", path, errno);
+    }
+    fd.close();
+    ::unlink(temporaryPath.c_str());
+    return std::nullopt;
+}
+
+std::optional<std::string> replaceFile(const std::string& path, std::string_view contents) {
+    SaveTarget target;
+    if (auto error = findSaveTarget(path, target)) {
+        return error;
+    }
+    std::string temporaryPath;
+    Descriptor fd(createTemporary(target.path, temporaryPath));
     if (fd.get() < 0) {
         return failure("cannot save", path, errno);
     }
     // The new file keeps the old one's permissions. Where that fails it keeps the usual ones
     // for a new file, which loses no data, so the save goes on.
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) {
-        ::fchmod(fd.get(), existing.st_mode & 07777);
+    if (target.exists) {
+        ::fchmod(fd.get(), target.permissions);
     }
     if (!writeAll(fd.get(), contents) || ::fsync(fd.get()) != 0 || !fd.close() ||
-        ::rename(temporaryPath.c_str(), path.c_str()) != 0) {
+        ::rename(temporaryPath.c_str(), target.path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporaryPath.c_str());
         return failure("cannot save", path, error);

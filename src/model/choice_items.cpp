@@ -7,34 +7,44 @@ namespace hm3300::model {
 
 namespace {
 
-std::vector<std::string> fromPack(const LanguagePack& pack, std::initializer_list<int> ids) {
-    std::vector<std::string> items;
+using Items = std::vector<ChoiceItem>;
+
+Items fixed(std::initializer_list<const char*> texts) {
+    Items items;
+    for (const char* text : texts) {
+        items.push_back({text});
+    }
+    return items;
+}
+
+Items fromPack(const LanguagePack& pack, std::initializer_list<int> ids) {
+    Items items;
     for (int id : ids) {
-        items.push_back(pack.text(id));
+        items.push_back({pack.text(id), id});
     }
     return items;
 }
 
-std::vector<std::string> numbered(int first, int last, std::string_view suffix) {
-    std::vector<std::string> items;
+Items numbered(int first, int last, std::string_view suffix, int suffixId = 0) {
+    Items items;
     for (int i = first; i <= last; ++i) {
-        items.push_back(std::to_string(i) + std::string(suffix));
+        items.push_back({std::to_string(i) + std::string(suffix), suffixId});
     }
     return items;
 }
 
-std::vector<std::string> apoItems(const LanguagePack& pack) {
-    std::vector<std::string> items{pack.text(TextId::Off)};
+Items apoItems(const LanguagePack& pack) {
+    Items items{{pack.text(TextId::Off), TextId::Off}};
     for (int hours = 1; hours <= 15; ++hours) {
         // One-digit hours carry a leading blank so the list lines up.
-        items.push_back((hours < 10 ? " " : "") + std::to_string(hours) + "H");
+        items.push_back({(hours < 10 ? " " : "") + std::to_string(hours) + "H"});
     }
     return items;
 }
 
-std::vector<std::string> totItems(const LanguagePack& pack) {
-    std::vector<std::string> items{pack.text(TextId::Off)};
-    for (std::string& item : numbered(1, 7, pack.text(TextId::TotMinutes))) {
+Items totItems(const LanguagePack& pack) {
+    Items items{{pack.text(TextId::Off), TextId::Off}};
+    for (ChoiceItem& item : numbered(1, 7, pack.text(TextId::TotMinutes), TextId::TotMinutes)) {
         items.push_back(std::move(item));
     }
     return items;
@@ -42,25 +52,28 @@ std::vector<std::string> totItems(const LanguagePack& pack) {
 
 }  // namespace
 
-std::vector<std::string> choiceItems(Option option, const LanguagePack& pack) {
+std::vector<ChoiceItem> choiceItemsWithIds(Option option, const LanguagePack& pack) {
     switch (option) {
         case Option::APO:
             return apoItems(pack);
         case Option::scankind:
-            return {"CO", "TO"};
+            return fixed({"CO", "TO"});
         case Option::step:
-            return {"5kHz", "6.25kHZ", "10kHz", "12.5kHz", "25kHz"};
+            return fixed({"5kHz", "6.25kHZ", "10kHz", "12.5kHz", "25kHz"});
         case Option::VFO_MR:
-            return {"MR", "VFO"};
+            return fixed({"MR", "VFO"});
         case Option::MR_freq_MR_CH:
-            return {"MR CH", "MR freq."};
+            return fixed({"MR CH", "MR freq."});
         case Option::Squelch:
             return numbered(0, 9, "");
         case Option::TOT:
             return totItems(pack);
         case Option::Monitor: {
-            auto items = fromPack(pack, {TextId::MonitorToneAndDtmf, TextId::MonitorToneOrDtmf});
-            items.insert(items.begin(), {"CTC/DCS", "DTMF"});
+            auto items = fixed({"CTC/DCS", "DTMF"});
+            for (ChoiceItem& item :
+                 fromPack(pack, {TextId::MonitorToneAndDtmf, TextId::MonitorToneOrDtmf})) {
+                items.push_back(std::move(item));
+            }
             return items;
         }
         case Option::Band:
@@ -72,7 +85,7 @@ std::vector<std::string> choiceItems(Option option, const LanguagePack& pack) {
         case Option::PTT_ID:
             return fromPack(pack, {TextId::PttIdAtStart, TextId::PttIdAtEnd, TextId::PttIdBoth});
         case Option::Group:
-            return {"A", "B", "C", "D", "*", "#"};
+            return fixed({"A", "B", "C", "D", "*", "#"});
         case Option::Stun_Type:
             return fromPack(pack, {TextId::StunKill, TextId::StunStun});
         case Option::Key_Assignment:
@@ -80,10 +93,18 @@ std::vector<std::string> choiceItems(Option option, const LanguagePack& pack) {
                                    TextId::KeyMonitor + 2, TextId::KeyMonitor + 3});
         // A hidden option whose item texts no pack replaces.
         case Option::SpareKeyAssignment:
-            return {"呼叫键", "报警开关", "监听"};
+            return fixed({"呼叫键", "报警开关", "监听"});
         default:
             return {};
     }
+}
+
+std::vector<std::string> choiceItems(Option option, const LanguagePack& pack) {
+    std::vector<std::string> texts;
+    for (ChoiceItem& item : choiceItemsWithIds(option, pack)) {
+        texts.push_back(std::move(item.text));
+    }
+    return texts;
 }
 
 std::string choiceItemText(Option option, int index, const LanguagePack& pack) {

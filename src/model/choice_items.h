@@ -12,6 +12,15 @@ namespace hm3300::model {
 
 class LanguagePack;
 
+// One item of a choice list and the pack text it is made from (0 for a fixed text).
+struct ChoiceItem {
+    std::string text;
+    int textId = 0;
+};
+
+std::vector<ChoiceItem> choiceItemsWithIds(Option option, const LanguagePack& pack);
+
+// The item texts alone.
 std::vector<std::string> choiceItems(Option option, const LanguagePack& pack);
 
 // The item `index` of `option`, or empty when the index lies outside the list.

@@ -2,8 +2,12 @@
 
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "model/pack_faults.h"
+#include "model/quoted_text.h"
 
 namespace hm3300::model {
 
@@ -48,7 +52,14 @@ const LanguagePack& LanguagePack::builtin() {
 
 std::optional<LanguagePack> LanguagePack::parse(std::string_view content, std::string* error) {
     LanguagePack pack;
+    std::map<int, int> lineOfId;
     int lineNumber = 0;
+    const auto fail = [&](const std::string& what) {
+        if (error) {
+            *error = "line " + std::to_string(lineNumber) + ": " + what;
+        }
+        return std::nullopt;
+    };
     while (!content.empty()) {
         ++lineNumber;
         const std::size_t end = content.find('\n');
@@ -70,12 +81,13 @@ std::optional<LanguagePack> LanguagePack::parse(std::string_view content, std::s
             equals == std::string_view::npos ? std::string_view{} : line.substr(equals + 1);
         if (equals == std::string_view::npos || ec != std::errc{} || ptr != line.data() + equals ||
             id <= 0 || text.size() > kMaxTextLength) {
-            if (error) {
-                *error = "line " + std::to_string(lineNumber) +
-                         ": expected \"id=text\" with a positive id and at most " +
-                         std::to_string(kMaxTextLength) + " bytes of text";
-            }
-            return std::nullopt;
+            return fail("expected \"id=text\" with a positive id and at most " +
+                        std::to_string(kMaxTextLength) + " bytes of text");
+        }
+        // Which of two texts the maintainer meant cannot be told.
+        if (const auto [first, added] = lineOfId.emplace(id, lineNumber); !added) {
+            return fail("id " + std::to_string(id) + " again, first given on line " +
+                        std::to_string(first->second));
         }
         pack.texts_[id] = std::string(text);
     }
@@ -83,29 +95,54 @@ std::optional<LanguagePack> LanguagePack::parse(std::string_view content, std::s
 }
 
 std::optional<LanguagePack> LanguagePack::loadFile(const std::string& path, std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const auto refuse = [&](const std::string& why) {
         if (error) {
-            *error = "cannot open " + path;
+            *error = "language pack " + quotedText(path) + " cannot be used: " + why;
         }
         return std::nullopt;
+    };
+    // Opening a FIFO or a device would wait for a writer that may never come.
+    std::error_code statusError;
+    const auto status = std::filesystem::status(path, statusError);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return refuse("there is no such file");
+    }
+    if (statusError) {
+        return refuse(statusError.message());
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return refuse("it is not a regular file");
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return refuse("it cannot be opened");
     }
     std::ostringstream content;
     content << in.rdbuf();
     std::string parseError;
     auto pack = parse(content.str(), &parseError);
-    if (!pack && error) {
-        *error = path + ", " + parseError;
+    if (!pack) {
+        return refuse(parseError);
+    }
+    if (const auto faults = packFaults(*pack); !faults.empty()) {
+        std::string why;
+        for (const std::string& fault : faults) {
+            why += (why.empty() ? "" : "; ") + fault;
+        }
+        return refuse(why);
     }
     return pack;
 }
 
-LanguagePack LanguagePack::loadOrBuiltin(const std::string& folder, Language language) {
+std::optional<LanguagePack> LanguagePack::loadOrBuiltin(const std::string& folder,
+                                                        Language language, std::string& error) {
     const std::string path = folder + "/" + std::string(packName(language)) + ".lng";
-    if (auto pack = loadFile(path)) {
-        return *pack;
+    std::error_code statusError;
+    if (std::filesystem::status(path, statusError).type() ==
+        std::filesystem::file_type::not_found) {
+        return builtin();
     }
-    return builtin();
+    return loadFile(path, &error);
 }
 
 const std::string& LanguagePack::text(int id) const {

@@ -20,15 +20,19 @@ public:
     // The simplified-Chinese texts built into the program, used when no pack file is found.
     static const LanguagePack& builtin();
 
-    // Parses pack text; malformed lines are reported in `error` and the parse fails.
+    // Parses pack text; a malformed line or an id given twice is reported in `error` and the
+    // parse fails.
     static std::optional<LanguagePack> parse(std::string_view content,
                                              std::string* error = nullptr);
+    // Reads and parses the pack file at `path` and refuses a damaged pack (pack_faults.h);
+    // `error` then names the file and what is wrong with it.
     static std::optional<LanguagePack> loadFile(const std::string& path,
                                                 std::string* error = nullptr);
 
-    // The pack `language` from `folder`, or the built-in texts when that file is missing
-    // or unreadable.
-    static LanguagePack loadOrBuiltin(const std::string& folder, Language language);
+    // The pack `language` from `folder`, or the built-in texts when there is no such file.
+    // A file that is there but cannot be used gives nothing, with `error` set.
+    static std::optional<LanguagePack> loadOrBuiltin(const std::string& folder, Language language,
+                                                     std::string& error);
 
     // The text of `id`; empty when the pack lacks it.
     const std::string& text(int id) const;

@@ -67,11 +67,34 @@ const std::string& ValueTexts::text(ValueKind kind) const {
     return OffText;
 }
 
+int packTextId(ValueKind kind) {
+    switch (kind) {
+        case ValueKind::Off:
+            return TextId::Off;
+        case ValueKind::On:
+            return TextId::On;
+        case ValueKind::High:
+            return TextId::High;
+        case ValueKind::Low:
+            return TextId::Low;
+        case ValueKind::Wide:
+            return TextId::Wide;
+        case ValueKind::Narrow:
+            return TextId::Narrow;
+        case ValueKind::Compander:
+            return TextId::Compander;
+        case ValueKind::Scrambler:
+            return TextId::Scrambler;
+    }
+    return TextId::Off;
+}
+
 ValueTexts ValueTexts::fromPack(const LanguagePack& pack) {
+    const auto word = [&pack](ValueKind kind) { return pack.text(packTextId(kind)); };
     return ValueTexts{
-        pack.text(TextId::Off),       pack.text(TextId::On),        pack.text(TextId::High),
-        pack.text(TextId::Low),       pack.text(TextId::Wide),      pack.text(TextId::Narrow),
-        pack.text(TextId::Compander), pack.text(TextId::Scrambler),
+        word(ValueKind::Off),       word(ValueKind::On),        word(ValueKind::High),
+        word(ValueKind::Low),       word(ValueKind::Wide),      word(ValueKind::Narrow),
+        word(ValueKind::Compander), word(ValueKind::Scrambler),
     };
 }
 

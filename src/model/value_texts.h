@@ -29,6 +29,9 @@ struct ValueTexts {
     bool operator==(const ValueTexts&) const = default;
 };
 
+// The pack id of a value's word (Off 34, On 35, ...).
+int packTextId(ValueKind kind);
+
 // The value a text stands for in any language, if it is one of the recognised ones
 // among `candidates`.
 const ValueKind* recognise(std::string_view text, std::span<const ValueKind> candidates);

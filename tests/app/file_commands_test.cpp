@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QtTest>
 
 #include "app/confirm_dialog.h"
@@ -193,6 +194,23 @@ private slots:
         const QString reason = warningOf(&MainWindow::openFile);
         QVERIFY2(reason.contains(QStringLiteral("line 27")), qPrintable(reason));
         QVERIFY(window_->document().codeplug() == before);
+    }
+
+    void whatOpenPassedOverIsShownInTheStatusBarUntilTheNextOpen() {
+        saveAs(QStringLiteral("good.p46"));
+        folder_->write(QStringLiteral("longer.p46"), folder_->read(QStringLiteral("good.p46")) +
+                                                         "\r\nCH129 | 145.00000 | \r\n\r\n");
+        openPath_ = folder_->file(QStringLiteral("longer.p46"));
+        window_->openFile();
+        const QString message = window_->statusBar()->currentMessage();
+        QVERIFY2(message.endsWith(QStringLiteral(
+                     "longer.p46\": line 188: 3 lines after the last channel line are ignored")),
+                 qPrintable(message));
+        QVERIFY(window_->bannerText().startsWith(QStringLiteral("     ")));
+
+        openPath_ = folder_->file(QStringLiteral("good.p46"));
+        window_->openFile();
+        QCOMPARE(window_->statusBar()->currentMessage(), QString());
     }
 
     void aMissingFileIsReported() {

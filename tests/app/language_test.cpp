@@ -86,9 +86,18 @@ private slots:
     void aDamagedPackIsTreatedAsMissing() {
         const AppFolder folder;
         auto window = folder.start();
-        folder.write(QStringLiteral("english.lng"), "this is not a pack\n");
-        QVERIFY(!window->loadLanguagePack(QStringLiteral("english")));
-        QCOMPARE(window->document().language(), model::Language::Chinese);
+        model::Channel& channel = window->document().codeplug().channels.row(1);
+        channel[model::ChannelField::RxFreq] = "435.12500";
+        channel.fillNewChannelDefaults(window->document().texts());
+        const model::Channel before = channel;
+        QByteArray withoutOff = folder.read(QStringLiteral("english.lng"));
+        withoutOff.replace("\n34=OFF\n", "\n");
+        for (const QByteArray& content : {QByteArray("this is not a pack\n"), withoutOff}) {
+            folder.write(QStringLiteral("english.lng"), content);
+            QVERIFY(!window->loadLanguagePack(QStringLiteral("english")));
+            QCOMPARE(window->document().language(), model::Language::Chinese);
+            QVERIFY(channel == before);
+        }
     }
 
     void traditionalChineseWordsAreConvertedByAnyPack() {

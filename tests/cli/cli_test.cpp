@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 #include "file/codeplug_file.h"
@@ -110,6 +113,118 @@ TEST_F(CliTest, ConvertingThroughEnglishAndBackRestoresTheChineseFileByteForByte
     EXPECT_NE(englishBytes.find(" | High | Wide | ON | "), std::string::npos);
     EXPECT_NE(englishBytes, readBytes(kSample));
     EXPECT_EQ(readBytes(chinese), readBytes(kSample));
+}
+
+// The sample with line `number` (1-based) replaced by `line`, or with `line` added when
+// `number` is past the end.
+std::string sampleWithLine(std::size_t number, const std::string& line) {
+    std::vector<std::string> lines;
+    const std::string bytes = readBytes(kSample);
+    for (std::size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
+        lines.push_back(bytes.substr(start, end - start));
+    }
+    lines.resize(std::max(lines.size(), number));
+    lines[number - 1] = line;
+    std::string text;
+    for (const std::string& each : lines) {
+        text += each + "\r\n";
+    }
+    return text;
+}
+
+TEST_F(CliTest, ADamagedLanguagePackStopsEveryCommandBeforeItWritesAnything) {
+    // The program looks for its packs beside itself: a copy of it beside a damaged pack.
+    const std::string cli = folder.file("hm3300d-cli");
+    std::filesystem::copy_file(std::string(HM3300_BIN_DIR) + "/hm3300d-cli", cli);
+    std::string english = readBytes(std::string(HM3300_SOURCE_DIR) + "/lang/english.lng");
+    const std::string offLine = "\n34=OFF\n";
+    english.replace(english.find(offLine), offLine.size(), "\n");
+    writeBytes(folder.file("english.lng"), english);
+
+    const std::string out = folder.file("out.p46");
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"convert", kSample, out, "--lang", "english"},
+             {"check", kSample, "--lang", "english"},
+             {"show", kSample, "--lang", "english"},
+             {"read", "--port", folder.file("no-port"), "-o", out, "--lang", "english"}}) {
+        const CliResult result = runCliAt(cli, arguments, folder);
+        EXPECT_EQ(result.status, 3) << arguments.front();
+        EXPECT_TRUE(result.out.empty()) << arguments.front();
+        EXPECT_NE(result.err.find("english.lng\" cannot be used: lacks id 34"), std::string::npos)
+            << result.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+// Exit status 3 and not 5: the port is never opened, so no frame goes out.
+TEST_F(CliTest, ReadRefusesAnOutputItCouldNotSaveBeforeTheRadioIsRead) {
+    ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0600), 0);
+    const std::pair<std::string, std::string> outputs[] = {
+        {folder.path().string(), "it is a folder, not a regular file"},
+        {folder.file("fifo"), "it is a FIFO, not a regular file"},
+        {folder.file("no/such/out.p46"), "No such file or directory"},
+    };
+    for (const auto& [output, reason] : outputs) {
+        const CliResult result = runCli({"read", "--port", folder.file("no-port"), "-o", output,
+                                         "--trace", folder.file("trace")},
+                                        folder);
+        EXPECT_EQ(result.status, 3) << output << ": " << result.err;
+        EXPECT_NE(result.err.find(reason), std::string::npos) << result.err;
+        EXPECT_TRUE(result.err.ends_with("; the radio was not read\n")) << result.err;
+        EXPECT_FALSE(std::filesystem::exists(folder.file("trace")));
+    }
+}
+
+TEST_F(CliTest, LinesAfterTheLastChannelAreCountedInAWarning) {
+    const std::string longer = folder.file("longer.p46");
+    writeBytes(longer, sampleWithLine(190, "CH131 | 145.00000 | "));
+    const CliResult result = runCli({"show", longer}, folder);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "hm3300d-cli: warning: \"" + longer +
+                              "\": line 188: 3 lines after the last channel line are ignored\n");
+}
+
+// Saved, such a channel is an empty one, which the next Open reads as such.
+TEST_F(CliTest, AChannelWithoutReceiveFrequencyComesOutEmptyAndStaysSo) {
+    const std::string foreign = folder.file("foreign.p46");
+    writeBytes(foreign, sampleWithLine(62,
+                                       "CH003 | | OFF | 145.00000 | OFF | High | Wide | ON | "
+                                       "OFF | OFF | AB | ON | OFF | OFF | 0 | 0 | OFF | "));
+    const std::string once = folder.file("once.p46");
+    const std::string twice = folder.file("twice.p46");
+    const CliResult first = runCli({"convert", foreign, once}, folder);
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_NE(first.err.find("warning: \"" + foreign + "\": line 62: channel 3 has no receive"),
+              std::string::npos)
+        << first.err;
+    const CliResult second = runCli({"convert", once, twice}, folder);
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_TRUE(second.err.empty()) << second.err;
+
+    EXPECT_EQ(readBytes(once), readBytes(twice));
+    EXPECT_NE(
+        readBytes(once).find("\r\nCH003 |  |  |  |  |  |  |  |  |  |  |  |  |  |  |  |  | \r\n"),
+        std::string::npos);
+}
+
+TEST_F(CliTest, ControlCharactersFromAFileAreShownEscaped) {
+    model::Codeplug codeplug;
+    model::Channel& channel = codeplug.channels.row(1);
+    channel[ChannelField::RxFreq] = "145.12500";
+    channel.fillNewChannelDefaults(model::ValueTexts::fromPack(model::LanguagePack::builtin()));
+    channel[ChannelField::Alias] = std::string("A") + '\0' + "B\x1B[2J";
+    const std::string path = saveCodeplug(codeplug, "nul.p46");
+
+    const CliResult check = runCli({"check", path}, folder);
+    EXPECT_EQ(check.status, 4);
+    EXPECT_NE(check.out.find(R"(CH001 Alias: "A\x00B\x1B[2J")"), std::string::npos) << check.out;
+    const CliResult show = runCli({"show", path}, folder);
+    EXPECT_EQ(show.status, 0);
+    EXPECT_NE(show.out.find(R"(A\x00B\x1B[2J)"), std::string::npos) << show.out;
+    for (const std::string& output : {check.out, check.err, show.out, show.err}) {
+        EXPECT_EQ(output.find_first_of(std::string("\0\x1B", 2)), std::string::npos) << output;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <functional>
 #include <vector>
 
@@ -53,7 +55,8 @@ protected:
     }
 
     std::optional<ReadError> read(const std::string& bytes) {
-        return readCodeplug(bytes, codeplug, texts);
+        notices.clear();
+        return readCodeplug(bytes, codeplug, texts, notices);
     }
     const model::Channel& channel(int number) const { return codeplug.channels.row(number); }
     static std::string& channelLine(Lines& lines, int number) { return lines[58 + number]; }
@@ -62,6 +65,7 @@ protected:
     const model::ValueTexts texts = model::ValueTexts::fromPack(chinese);
     model::Codeplug before;
     model::Codeplug codeplug;
+    std::vector<ReadNotice> notices;
     Lines lines;
 };
 
@@ -101,7 +105,13 @@ struct ChannelCase {
     const char* name;
     std::function<void(Lines&)> edit;
     std::function<void(const model::Codeplug& read, const model::Codeplug& before)> check;
+    std::string notice = {};  // what the reader reports passing over; empty: nothing
 };
+
+// A channel line of an empty channel whose other fields hold texts.
+const std::string kNoReceiveFrequency =
+    "CH003 | | 禁用 | 145.00000 | 禁用 | 高功率 | 宽带 | 启用 | 禁用 | 禁用 | AB | 启用 | 禁用 | "
+    "禁用 | 0 | 0 | 压扩 | ";
 
 TEST_F(CodeplugReader, ChannelLines) {
     const std::vector<ChannelCase> cases = {
@@ -115,7 +125,25 @@ TEST_F(CodeplugReader, ChannelLines) {
                  EXPECT_EQ(ch[field], model::isVisible(field) ? "" : before.channels.row(3)[field])
                      << model::fieldName(field);
              }
+         },
+         "line 62: channel 3 has no receive frequency at character 9, so it is read as an "
+         "empty channel and the rest of the line is left out"},
+        {"an empty channel's hidden attributes pass without a word",
+         [](Lines& l) {
+             channelLine(l, 3) =
+                 "CH003 |  |  |  |  |  |  |  |  |  |  | 启用 |  |  | 5 |  | 压扩 | ";
+         },
+         [](const model::Codeplug& read, const model::Codeplug& before) {
+             model::Channel expected = before.channels.row(3);
+             expected.clearVisible();
+             EXPECT_TRUE(read.channels.row(3) == expected);
          }},
+        {"no receive frequency but other fields: an empty channel",
+         [](Lines& l) { channelLine(l, 3) = kNoReceiveFrequency; },
+         [](const model::Codeplug& read, const model::Codeplug&) {
+             EXPECT_TRUE(read.channels.row(3) == model::Channel{});
+         },
+         "line 62: channel 3 has no receive frequency"},
         {"only 10 channel lines", [](Lines& l) { l.resize(59 + 10); },
          [](const model::Codeplug& read, const model::Codeplug& before) {
              EXPECT_EQ(read.channels.row(1)[ChannelField::RxFreq], "145.12500");
@@ -153,14 +181,16 @@ TEST_F(CodeplugReader, ChannelLines) {
          [](const model::Codeplug& read, const model::Codeplug&) {
              EXPECT_TRUE(read.channels.row(2) == read.channels.row(1));
          }},
-        {"lines after channel 128 are ignored",
+        {"lines after channel 128 are ignored and counted",
          [](Lines& l) {
              l.push_back("CH129 | 999.00000 | ");
+             l.push_back("");
              l.push_back("HM-3300 MEMORY CHANNEL");
          },
          [](const model::Codeplug& read, const model::Codeplug&) {
              EXPECT_EQ(read.channels.row(128)[ChannelField::RxFreq], "446.00625");
-         }},
+         },
+         "line 188: 3 lines after the last channel line are ignored"},
     };
     for (const ChannelCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -170,6 +200,12 @@ TEST_F(CodeplugReader, ChannelLines) {
         const auto error = read(gbk(join(edited)));
         ASSERT_FALSE(error) << error->message;
         c.check(codeplug, before);
+        if (c.notice.empty()) {
+            EXPECT_TRUE(notices.empty()) << notices.front().message;
+        } else {
+            ASSERT_EQ(notices.size(), 1u);
+            EXPECT_EQ(notices[0].message.find(c.notice), 0u) << notices[0].message;
+        }
     }
 }
 
@@ -228,6 +264,8 @@ TEST_F(CodeplugReader, MalformedValuesNameTheLineAndChangeNothing) {
         {[](Lines& l) { l[26] = "Digit Time abc"; }, 27,
          R"(line 27: "Digit Time" expects a number at character 12, found "abc")"},
         {[](Lines& l) { l[27] = "Digit Space 10 0"; }, 28, R"(found "10 0")"},
+        {[](Lines& l) { l[28] = std::string("First Digit 1") + '\0' + "\x1B[2J"; }, 29,
+         R"(found "1\x00\x1B[2J")"},
         {[](Lines& l) { l[49] = "Auto Reset "; }, 50, R"(found "")"},
         {[](Lines& l) { l.resize(40); }, 41, "line 41: the file ends before"},
     };
@@ -266,23 +304,41 @@ TEST_F(CodeplugReader, BytesOfNoEncodingNameTheLine) {
 TEST_F(CodeplugReader, OpenReportsTheFile) {
     testing::TemporaryFolder folder;
     const std::string missing = folder.file("missing.p46");
-    const auto cannotOpen = openCodeplug(missing, codeplug, texts);
+    const auto cannotOpen = openCodeplug(missing, codeplug, texts, notices);
     ASSERT_TRUE(cannotOpen);
     EXPECT_EQ(cannotOpen->kind, ReadError::Kind::CannotRead);
     EXPECT_NE(cannotOpen->message.find(missing), std::string::npos) << cannotOpen->message;
 
-    const auto folderError = openCodeplug(folder.path().string(), codeplug, texts);
+    const auto folderError = openCodeplug(folder.path().string(), codeplug, texts, notices);
     ASSERT_TRUE(folderError);
     EXPECT_EQ(folderError->kind, ReadError::Kind::CannotRead);
+
+    // No program writes into the FIFO: Open must not wait for one.
+    const std::string fifo = folder.file("fifo.p46");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto fifoError = openCodeplug(fifo, codeplug, texts, notices);
+    ASSERT_TRUE(fifoError);
+    EXPECT_EQ(fifoError->kind, ReadError::Kind::WrongHeader);
 
     const std::string bad = folder.file("bad.p46");
     lines[12] = "Squelch x";
     testing::writeBytes(bad, gbk(join(lines)));
-    const auto malformed = openCodeplug(bad, codeplug, texts);
+    const auto malformed = openCodeplug(bad, codeplug, texts, notices);
     ASSERT_TRUE(malformed);
     EXPECT_EQ(malformed->line, 13);
     EXPECT_NE(malformed->message.find(bad), std::string::npos) << malformed->message;
     EXPECT_TRUE(codeplug == before);
+    EXPECT_TRUE(notices.empty());
+
+    const std::string longer = folder.file("longer.p46");
+    lines[12] = "Squelch 3";
+    lines.insert(lines.end(), {"", "", ""});
+    testing::writeBytes(longer, gbk(join(lines)));
+    ASSERT_FALSE(openCodeplug(longer, codeplug, texts, notices));
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].line, 188);
+    EXPECT_EQ(notices[0].message,
+              "\"" + longer + "\": line 188: 3 lines after the last channel line are ignored");
 }
 
 }  // namespace

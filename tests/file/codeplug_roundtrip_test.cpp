@@ -30,8 +30,10 @@ TEST_P(CodeplugRoundTrip, SaveThenOpenRestoresEverySettingAndChannel) {
     ASSERT_EQ(saveCodeplug(path, saved, pack), std::nullopt);
 
     model::Codeplug opened = openedInto();
-    const auto error = openCodeplug(path, opened, texts);
+    std::vector<ReadNotice> notices;
+    const auto error = openCodeplug(path, opened, texts, notices);
     ASSERT_FALSE(error) << error->message;
+    EXPECT_TRUE(notices.empty()) << notices.front().message;
 
     model::Codeplug expected = saved;
     expected.settings.setText(Option::Password, "654321");
@@ -68,7 +70,8 @@ TEST(CodeplugLanguages, FileSavedInEnglishOpensWithChineseWords) {
     ASSERT_EQ(saveCodeplug(chinesePath, test::sampleCodeplug(chineseTexts), chinese), std::nullopt);
 
     model::Codeplug opened;
-    ASSERT_FALSE(openCodeplug(englishPath, opened, chineseTexts));
+    std::vector<ReadNotice> notices;
+    ASSERT_FALSE(openCodeplug(englishPath, opened, chineseTexts, notices));
     EXPECT_EQ(opened.channels.row(3)[model::ChannelField::Power], "低功率");
     EXPECT_EQ(opened.channels.row(3)[model::ChannelField::VoiceMode], "扰频");
     EXPECT_TRUE(opened.channels == test::sampleCodeplug(chineseTexts).channels);

@@ -10,9 +10,11 @@ extern char** environ;
 
 namespace hm3300::testing {
 
-pid_t startProgram(const std::string& program, std::vector<std::string> arguments,
-                   const std::filesystem::path& outPath, const std::filesystem::path& errPath) {
-    arguments.insert(arguments.begin(), std::string(HM3300_BIN_DIR) + "/" + program);
+namespace {
+
+pid_t spawn(const std::filesystem::path& executable, std::vector<std::string> arguments,
+            const std::filesystem::path& outPath, const std::filesystem::path& errPath) {
+    arguments.insert(arguments.begin(), executable.string());
     std::vector<char*> argv;
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());
@@ -32,14 +34,23 @@ pid_t startProgram(const std::string& program, std::vector<std::string> argument
     return pid;
 }
 
+}  // namespace
+
+pid_t startProgram(const std::string& program, std::vector<std::string> arguments,
+                   const std::filesystem::path& outPath, const std::filesystem::path& errPath) {
+    return spawn(std::filesystem::path(HM3300_BIN_DIR) / program, std::move(arguments), outPath,
+                 errPath);
+}
+
 namespace {
 
-CliResult runCliWith(const std::vector<std::string>& arguments, const TemporaryFolder& folder,
+CliResult runCliWith(const std::filesystem::path& executable,
+                     const std::vector<std::string>& arguments, const TemporaryFolder& folder,
                      int signal, int afterMs) {
     const std::string outPath = folder.file("cli.out");
     const std::string errPath = folder.file("cli.err");
     CliResult result;
-    const pid_t pid = startProgram("hm3300d-cli", arguments, outPath, errPath);
+    const pid_t pid = spawn(executable, arguments, outPath, errPath);
     if (pid > 0 && signal != 0) {
         ::usleep(static_cast<useconds_t>(afterMs) * 1000);
         ::kill(pid, signal);
@@ -53,15 +64,22 @@ CliResult runCliWith(const std::vector<std::string>& arguments, const TemporaryF
     return result;
 }
 
+const std::filesystem::path kCli = std::filesystem::path(HM3300_BIN_DIR) / "hm3300d-cli";
+
 }  // namespace
 
 CliResult runCli(const std::vector<std::string>& arguments, const TemporaryFolder& folder) {
-    return runCliWith(arguments, folder, 0, 0);
+    return runCliWith(kCli, arguments, folder, 0, 0);
+}
+
+CliResult runCliAt(const std::filesystem::path& executable,
+                   const std::vector<std::string>& arguments, const TemporaryFolder& folder) {
+    return runCliWith(executable, arguments, folder, 0, 0);
 }
 
 CliResult runCliSignalled(const std::vector<std::string>& arguments, const TemporaryFolder& folder,
                           int signal, int afterMs) {
-    return runCliWith(arguments, folder, signal, afterMs);
+    return runCliWith(kCli, arguments, folder, signal, afterMs);
 }
 
 }  // namespace hm3300::testing

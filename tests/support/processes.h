@@ -25,6 +25,10 @@ struct CliResult {
 // Runs hm3300d-cli with `arguments` to its end, its output kept in files of `folder`.
 CliResult runCli(const std::vector<std::string>& arguments, const TemporaryFolder& folder);
 
+// The same with the hm3300d-cli at `executable`: a copy beside language packs of a test's own.
+CliResult runCliAt(const std::filesystem::path& executable,
+                   const std::vector<std::string>& arguments, const TemporaryFolder& folder);
+
 // The same, sending `signal` to it once `afterMs` milliseconds have passed.
 CliResult runCliSignalled(const std::vector<std::string>& arguments, const TemporaryFolder& folder,
                           int signal, int afterMs);

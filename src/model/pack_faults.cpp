@@ -1,0 +1,122 @@
+#include "model/pack_faults.h"
+
+#include <algorithm>
+
+#include "model/channel.h"
+#include "model/choice_items.h"
+#include "model/language_pack.h"
+#include "model/quoted_text.h"
+#include "model/radio_settings.h"
+#include "model/text_ids.h"
+#include "model/tone_list.h"
+
+namespace hm3300::model {
+
+namespace {
+
+// "1-32, 34, 36-37" for ascending ids.
+std::string idRanges(const std::vector<int>& ids) {
+    std::string text;
+    for (std::size_t first = 0; first < ids.size();) {
+        std::size_t last = first;
+        while (last + 1 < ids.size() && ids[last + 1] == ids[last] + 1) {
+            ++last;
+        }
+        text += (text.empty() ? "" : ", ") + std::to_string(ids[first]);
+        if (last > first) {
+            text += "-" + std::to_string(ids[last]);
+        }
+        first = last + 1;
+    }
+    return text;
+}
+
+void findLackingIds(const LanguagePack& pack, std::vector<std::string>& faults) {
+    std::vector<int> lacking;
+    for (int id : TextId::kAll) {
+        if (pack.text(id).empty()) {
+            lacking.push_back(id);
+        }
+    }
+    if (!lacking.empty()) {
+        faults.push_back("lacks " + std::string(lacking.size() == 1 ? "id " : "ids ") +
+                         idRanges(lacking));
+    }
+}
+
+// The value words of each channel field: a field could not tell two of them apart.
+void findEqualValueWords(const LanguagePack& pack, std::vector<std::string>& faults) {
+    std::vector<std::span<const ValueKind>> checked;
+    for (ChannelField field : allChannelFields()) {
+        const auto kinds = valueKindsOf(field);
+        const auto alreadyChecked = [&kinds](std::span<const ValueKind> other) {
+            return std::equal(kinds.begin(), kinds.end(), other.begin(), other.end());
+        };
+        if (std::any_of(checked.begin(), checked.end(), alreadyChecked)) {
+            continue;
+        }
+        checked.push_back(kinds);
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            for (std::size_t j = i + 1; j < kinds.size(); ++j) {
+                const int first = packTextId(kinds[i]);
+                const int second = packTextId(kinds[j]);
+                const std::string& word = pack.text(first);
+                if (!word.empty() && word == pack.text(second)) {
+                    faults.push_back("ids " + std::to_string(first) + " and " +
+                                     std::to_string(second) + " both read " + quotedText(word) +
+                                     ", two values of " + std::string(fieldName(field)));
+                }
+            }
+        }
+    }
+    const std::string& off = pack.text(TextId::Off);
+    if (!off.empty() && ToneList::indexOf(off, {}) > 0) {
+        faults.push_back("id " + std::to_string(TextId::Off) + " reads " + quotedText(off) +
+                         ", a tone of the tone list");
+    }
+}
+
+std::string itemIds(const ChoiceItem& first, const ChoiceItem& second) {
+    std::vector<int> ids;
+    for (int id : {first.textId, second.textId}) {
+        if (id != 0 && std::find(ids.begin(), ids.end(), id) == ids.end()) {
+            ids.push_back(id);
+        }
+    }
+    if (ids.empty()) {
+        return {};
+    }
+    return ids.size() == 1
+               ? " (id " + std::to_string(ids[0]) + ")"
+               : " (ids " + std::to_string(ids[0]) + " and " + std::to_string(ids[1]) + ")";
+}
+
+void findEqualChoiceItems(const LanguagePack& pack, std::vector<std::string>& faults) {
+    for (const OptionDefinition& definition : allOptions()) {
+        if (definition.kind != OptionKind::Choice) {
+            continue;
+        }
+        const auto items = choiceItemsWithIds(definition.option, pack);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            for (std::size_t j = i + 1; j < items.size(); ++j) {
+                if (!items[i].text.empty() && items[i].text == items[j].text) {
+                    faults.push_back("items " + std::to_string(i) + " and " + std::to_string(j) +
+                                     " of " + quotedText(definition.key) + " both read " +
+                                     quotedText(items[i].text) + itemIds(items[i], items[j]));
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> packFaults(const LanguagePack& pack) {
+    std::vector<std::string> faults;
+    findLackingIds(pack, faults);
+    findEqualValueWords(pack, faults);
+    findEqualChoiceItems(pack, faults);
+    return faults;
+}
+
+}  // namespace hm3300::model
