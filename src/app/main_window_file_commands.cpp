@@ -49,7 +49,9 @@ void MainWindow::newFile() {
 }
 
 void MainWindow::openFile() {
-    commitChannelEdit();
+    if (!commitChannelEdit()) {
+        return;
+    }
     const QString path = openDialog_ ? openDialog_(this) : askOpenFileName(this);
     if (path.isEmpty()) {
         return;
@@ -71,7 +73,9 @@ std::optional<file::ReadError> MainWindow::openCodeplugFile(const QString& path)
 }
 
 void MainWindow::saveFile() {
-    commitChannelEdit();
+    if (!commitChannelEdit()) {
+        return;
+    }
     const QString path = saveDialog_ ? saveDialog_(this) : askSaveFileName(this);
     if (path.isEmpty()) {
         return;

@@ -47,8 +47,10 @@ std::string upperCaseAlias(std::string_view text) {
 
 std::string filterFrequencyText(std::string_view text) {
     std::string filtered;
+    bool point = false;
     for (char c : text) {
-        if (c != kBackspace && frequencyKeyAccepted(filtered, static_cast<unsigned char>(c))) {
+        if (isDigit(static_cast<unsigned char>(c)) || (c == '.' && !point)) {
+            point = point || c == '.';
             filtered += c;
         }
     }

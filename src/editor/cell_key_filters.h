@@ -23,8 +23,9 @@ bool aliasKeyAccepted(char32_t key);
 // Letters in upper case, as the radio stores them.
 std::string upperCaseAlias(std::string_view text);
 
-// `text` as if typed into the frequency editor (or the alias editor) key by key: dropped
-// characters vanish. The alias is also upper-cased and cut to six characters.
+// What of a pasted or dropped text the fields keep. A frequency keeps its digits and its
+// first "." wherever the text is edited; an alias keeps what its keys let through,
+// upper-cased and cut to six characters.
 std::string filterFrequencyText(std::string_view text);
 std::string filterAlias(std::string_view text);
 

@@ -63,6 +63,11 @@ std::optional<EditError> commitEdit(const EditState& state, model::Codeplug& cod
     return std::nullopt;
 }
 
+bool editPending(const EditState& state, const model::ChannelTable& channels) {
+    const model::Channel& channel = channels.row(state.currentLine);
+    return state.frequencyTyped || (channel.exists() && channel[ChannelField::RxTone].empty());
+}
+
 std::optional<EditError> commitChannel(int row, model::Codeplug& codeplug,
                                        const model::ValueTexts& texts) {
     std::optional<EditError> error;

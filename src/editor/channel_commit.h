@@ -25,6 +25,10 @@ namespace hm3300::editor {
 std::optional<EditError> commitEdit(const EditState& state, model::Codeplug& codeplug,
                                     const model::ValueTexts& texts);
 
+// An edit waits for its commit: a frequency was typed into the cell being edited, or the
+// current channel has a receive frequency but not yet its defaults.
+bool editPending(const EditState& state, const model::ChannelTable& channels);
+
 // The commit for a whole channel, as when the single-channel page leaves it: like
 // commitEdit, with both frequencies of an existing channel normalised.
 std::optional<EditError> commitChannel(int row, model::Codeplug& codeplug,

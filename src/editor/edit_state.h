@@ -36,6 +36,10 @@ struct EditState {
     // The next arrival on a switch column leaves it alone: the program or the keyboard
     // moved there, the operator did not click it.
     bool skipNextToggle = false;
+    // A frequency was typed into the cell being edited since its last commit. The file and
+    // radio commands commit only such an edit, so that a channel the operator did not touch
+    // is never moved into the band being edited.
+    bool frequencyTyped = false;
 };
 
 // The field shown in grid column 1 to 10; nothing for the label and ">>" columns.

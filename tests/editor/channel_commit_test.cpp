@@ -114,5 +114,17 @@ TEST_F(ChannelCommit, LeavingAChannelNormalizesBothFrequencies) {
     EXPECT_EQ(fresh[ChannelField::TailElim], texts.OnText);
 }
 
+TEST_F(ChannelCommit, OnlyATypedFrequencyOrAChannelWithoutDefaultsIsPending) {
+    EditState state{7, GridColumn::RxFreq, 0, false};
+    EXPECT_FALSE(editPending(state, codeplug.channels));
+    channel = test::sampleChannel("145.00000", texts);
+    EXPECT_FALSE(editPending(state, codeplug.channels)) << "a channel of another band stays";
+    state.frequencyTyped = true;
+    EXPECT_TRUE(editPending(state, codeplug.channels));
+    state.frequencyTyped = false;
+    channel[ChannelField::RxTone].clear();
+    EXPECT_TRUE(editPending(state, codeplug.channels));
+}
+
 }  // namespace
 }  // namespace hm3300::editor

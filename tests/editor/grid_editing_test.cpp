@@ -169,7 +169,8 @@ TEST(CellKeyFilters, APointFollowsThreeDigitsOnce) {
     EXPECT_EQ(typeFrequency("4a3-5 "), "435");
     EXPECT_TRUE(frequencyKeyAccepted("435.1", U'\b'));
     EXPECT_FALSE(frequencyKeyAccepted("435", U'\x16')) << "Ctrl+V";
-    EXPECT_EQ(filterFrequencyText("43.5.125x"), "435.125");
+    EXPECT_EQ(filterFrequencyText("43.5.125x"), "43.5125");
+    EXPECT_EQ(filterFrequencyText("35.125"), "35.125") << "a first digit deleted keeps the point";
 }
 
 TEST(CellKeyFilters, AliasKeepsWhatTheRadioShowsInUpperCase) {
