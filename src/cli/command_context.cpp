@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/arguments.h"
+#include "cli/file_language.h"
 #include "codec/write_check.h"
 #include "file/codeplug_file.h"
 
@@ -30,10 +31,25 @@ std::optional<CommandContext> CommandContext::start(const Arguments& arguments,
             return std::nullopt;
         }
         context.language = *language;
+        context.languageChosen = true;
     }
-    context.pack = model::LanguagePack::loadOrBuiltin(programFolder(), context.language);
-    context.texts = model::ValueTexts::fromPack(context.pack);
+    context.useLanguage(context.language);
     return context;
+}
+
+void CommandContext::useLanguage(model::Language chosen) {
+    language = chosen;
+    pack = model::LanguagePack::loadOrBuiltin(programFolder(), language);
+    texts = model::ValueTexts::fromPack(pack);
+}
+
+bool CommandContext::openInItsLanguage(const std::string& path) {
+    if (!languageChosen) {
+        if (const auto words = fileLanguage(path, programFolder())) {
+            useLanguage(*words);
+        }
+    }
+    return open(path);
 }
 
 bool CommandContext::open(const std::string& path) {
