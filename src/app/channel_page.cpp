@@ -40,7 +40,8 @@ constexpr std::array<Caption, 5> kListCaptions{{
     {73, "宽/窄带"},
     {77, "语音模式"},
 }};
-// By editor::kPageSwitches; 0 for the captions no pack changes.
+// By editor::kPageSwitches.
+constexpr int kFixedCaption = 0;  // a caption no pack changes
 constexpr std::array<Caption, 6> kSwitchCaptions{{
     {32, "繁忙锁定"},
     {31, "扫描添加"},
@@ -92,8 +93,11 @@ void ChannelPage::buildControls() {
         lists_[i] = new QComboBox;
     }
     for (std::size_t i = 0; i < kSwitchCount; ++i) {
-        switches_[i] = captions_.add(kSwitchCaptions[i].id, new QCheckBox,
-                                     QString::fromUtf8(kSwitchCaptions[i].builtin));
+        const Caption& caption = kSwitchCaptions[i];
+        switches_[i] = new QCheckBox(QString::fromUtf8(caption.builtin));
+        if (caption.id != kFixedCaption) {
+            captions_.add(caption.id, switches_[i], switches_[i]->text());
+        }
         switches_[i]->setObjectName(QString::fromUtf8(model::fieldName(editor::kPageSwitches[i])));
     }
     fillLists(model::ValueTexts::fromPack(model::LanguagePack::builtin()));

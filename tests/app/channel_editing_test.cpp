@@ -390,6 +390,7 @@ private slots:
         }
         QVERIFY2(labels.contains(QStringLiteral("RX freq[MHz]")), qPrintable(labels.join('|')));
         QCOMPARE(page.switchBox(ChannelField::BusyLock)->text(), QStringLiteral("Busy lockout"));
+        QCOMPARE(page.switchBox(ChannelField::PttId)->text(), QStringLiteral("PTT ID"));
         QCOMPARE(editing.cell(1, Column::Power), QStringLiteral("High"));
     }
 
