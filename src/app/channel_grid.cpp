@@ -136,9 +136,7 @@ void ChannelGrid::createEditors() {
         field->setFont(arial());
         field->setFrame(false);
     }
-    for (QWidget* overlay :
-         {static_cast<QWidget*>(frequencyEditor_), static_cast<QWidget*>(toneDropDown_),
-          static_cast<QWidget*>(aliasEditor_)}) {
+    for (QWidget* overlay : overlays()) {
         overlay->hide();
     }
 
@@ -155,15 +153,33 @@ void ChannelGrid::createEditors() {
 
 void ChannelGrid::moveToCell(int column, int row) {
     const QModelIndex target = model_->index(row - 1, column);
+    moveWithoutToggle([this, target] {
+        if (target.isValid()) {
+            setCurrentIndex(target);
+        }
+    });
+}
+
+void ChannelGrid::moveWithoutToggle(const std::function<void()>& move) {
     const QModelIndex before = currentIndex();
-    editing_.state().skipNextToggle = true;
-    if (target.isValid() && target != before) {
-        setCurrentIndex(target);
-    }
+    editor::suppressNextToggle(editing_.state());
+    move();
     // A move that did not happen leaves no flip suppressed for the operator's next click.
     if (currentIndex() == before) {
         editing_.state().skipNextToggle = false;
     }
+}
+
+std::array<QWidget*, 3> ChannelGrid::overlays() const {
+    return {frequencyEditor_, toneDropDown_, aliasEditor_};
+}
+
+void ChannelGrid::hideOverlay(QWidget* overlay) {
+    // The keys go back to the grid, not to whichever control follows in the focus chain.
+    if (overlay->hasFocus()) {
+        setFocus(Qt::OtherFocusReason);
+    }
+    overlay->hide();
 }
 
 void ChannelGrid::moveToRow(int row) {
@@ -171,19 +187,13 @@ void ChannelGrid::moveToRow(int row) {
 }
 
 void ChannelGrid::hideOverlayEditors() {
-    if (frequencyEditor_->hasFocus() || toneDropDown_->hasFocus() || aliasEditor_->hasFocus()) {
-        setFocus(Qt::OtherFocusReason);
+    for (QWidget* overlay : overlays()) {
+        hideOverlay(overlay);
     }
-    frequencyEditor_->hide();
-    toneDropDown_->hide();
-    aliasEditor_->hide();
 }
 
 void ChannelGrid::hideToneDropDown() {
-    if (toneDropDown_->hasFocus()) {
-        setFocus(Qt::OtherFocusReason);
-    }
-    toneDropDown_->hide();
+    hideOverlay(toneDropDown_);
 }
 
 void ChannelGrid::showFrequencyInEditor() {
@@ -203,14 +213,9 @@ void ChannelGrid::followCommand() {
     }
     const int top = visualRect(model_->index(state.currentLine - 1, state.editColumn)).top() +
                     kEditorOffset.y();
-    for (QWidget* overlay :
-         {static_cast<QWidget*>(frequencyEditor_), static_cast<QWidget*>(toneDropDown_),
-          static_cast<QWidget*>(aliasEditor_)}) {
+    for (QWidget* overlay : overlays()) {
         if (!overlay->isHidden() && overlay->y() != top) {
-            if (overlay->hasFocus()) {
-                setFocus(Qt::OtherFocusReason);
-            }
-            overlay->hide();
+            hideOverlay(overlay);
         }
     }
 }
@@ -264,12 +269,7 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
     editor::EditState& state = editing_.state();
     model::ChannelTable& channels = editing_.document().codeplug().channels;
     if (movesTheCurrentCell(event->key())) {
-        const QModelIndex before = currentIndex();
-        editor::beforeKeyboardOrWheelMove(state);
-        QTableView::keyPressEvent(event);
-        if (currentIndex() == before) {
-            state.skipNextToggle = false;
-        }
+        moveWithoutToggle([this, event] { QTableView::keyPressEvent(event); });
         return;
     }
     if (event->key() == Qt::Key_Delete) {
@@ -333,13 +333,11 @@ void ChannelGrid::wheelEvent(QWheelEvent* event) {
         return;
     }
     const QModelIndex target = model_->index(before.row() + (delta > 0 ? -1 : 1), before.column());
-    editor::beforeKeyboardOrWheelMove(editing_.state());
-    if (target.isValid()) {
-        setCurrentIndex(target);
-    }
-    if (currentIndex() == before) {
-        editing_.state().skipNextToggle = false;
-    }
+    moveWithoutToggle([this, target] {
+        if (target.isValid()) {
+            setCurrentIndex(target);
+        }
+    });
 }
 
 void ChannelGrid::scrollContentsBy(int dx, int dy) {

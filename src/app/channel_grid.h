@@ -6,6 +6,8 @@
 // acted on (editor/grid_editing.h); a commit that fails keeps the grid where it was.
 
 #include <QTableView>
+#include <array>
+#include <functional>
 
 #include "editor/grid_editing.h"
 
@@ -80,6 +82,10 @@ private:
     void returnFromAlias();
     void leaveToneDropDown();
     editor::OverlayEditor visibleEditor() const;
+    // Runs `move` so that the switch cell it reaches does not flip.
+    void moveWithoutToggle(const std::function<void()>& move);
+    std::array<QWidget*, 3> overlays() const;
+    void hideOverlay(QWidget* overlay);
     // Sets the current cell without running the leave and arrive rules.
     void setCurrentCellQuietly(const QModelIndex& index);
     void notifyChannels();

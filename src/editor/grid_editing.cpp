@@ -117,7 +117,7 @@ void chooseTone(const EditState& state, model::ChannelTable& channels, int index
     channel[receive ? ChannelField::RxCode : ChannelField::TxCode] = std::to_string(index);
 }
 
-void beforeKeyboardOrWheelMove(EditState& state) {
+void suppressNextToggle(EditState& state) {
     state.skipNextToggle = true;
 }
 

@@ -36,8 +36,9 @@ std::vector<std::string> toneItems(const model::ValueTexts& texts);
 void chooseTone(const EditState& state, model::ChannelTable& channels, int index,
                 const model::ValueTexts& texts);
 
-// A move by the keyboard or the wheel never flips a switch cell.
-void beforeKeyboardOrWheelMove(EditState& state);
+// Before a move by the keyboard, the wheel or the program: the switch cell it reaches does
+// not flip, only a click flips one.
+void suppressNextToggle(EditState& state);
 
 // Delete on the grid empties the ten visible cells of the current channel; the hidden
 // attributes follow at the next commit, which finds the receive frequency empty.

@@ -49,13 +49,13 @@ TEST_F(GridEditing, ClicksFlipTheSwitchColumnsAndMovesDoNot) {
     EXPECT_EQ(clickPower(), texts.HighText);
     EXPECT_EQ(clickPower(), texts.LowText);
 
-    beforeKeyboardOrWheelMove(state);
+    suppressNextToggle(state);
     EXPECT_EQ(clickPower(), texts.LowText);
     EXPECT_FALSE(state.skipNextToggle) << "cleared by the arrival";
     EXPECT_EQ(clickPower(), texts.HighText);
 
     // An arrival elsewhere clears it too.
-    beforeKeyboardOrWheelMove(state);
+    suppressNextToggle(state);
     arriveAt(state, channels, texts, GridColumn::Alias, 4);
     EXPECT_EQ(clickPower(), texts.LowText);
 }
