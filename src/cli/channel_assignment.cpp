@@ -33,14 +33,14 @@ constexpr std::array<Word, 3> kVoiceWords{{{"off", ValueKind::Off},
                                            {"compander", ValueKind::Compander},
                                            {"scrambler", ValueKind::Scrambler}}};
 
-struct FieldSpec {
+struct SettableField {
     std::string_view name;
     FieldKind kind;
     ChannelField field;
     std::span<const Word> words = {};
 };
 
-constexpr std::array<FieldSpec, 14> kFields{{
+constexpr std::array<SettableField, 14> kFields{{
     {"rx", FieldKind::Frequency, ChannelField::RxFreq},
     {"tx", FieldKind::Frequency, ChannelField::TxFreq},
     {"rxtone", FieldKind::Tone, ChannelField::RxTone},
@@ -58,7 +58,7 @@ constexpr std::array<FieldSpec, 14> kFields{{
 }};
 
 struct Assignment {
-    const FieldSpec* spec;
+    const SettableField* settable;
     std::string value;
 };
 
@@ -77,10 +77,10 @@ AssignmentError usage(std::string message) {
     return {AssignmentError::Kind::Usage, std::move(message)};
 }
 
-const FieldSpec* findField(std::string_view name) {
-    for (const FieldSpec& spec : kFields) {
-        if (spec.name == name) {
-            return &spec;
+const SettableField* findField(std::string_view name) {
+    for (const SettableField& settable : kFields) {
+        if (settable.name == name) {
+            return &settable;
         }
     }
     return nullptr;
@@ -96,14 +96,14 @@ std::string wordList(std::span<const Word> words) {
 
 // The value a word stands for: the English word in any case, or a value word of any
 // language the program speaks.
-std::optional<ValueKind> valueOf(const FieldSpec& spec, std::string_view value) {
-    for (const Word& word : spec.words) {
+std::optional<ValueKind> valueOf(const SettableField& settable, std::string_view value) {
+    for (const Word& word : settable.words) {
         if (lowerCase(value) == word.text) {
             return word.kind;
         }
     }
     std::vector<ValueKind> kinds;
-    for (const Word& word : spec.words) {
+    for (const Word& word : settable.words) {
         kinds.push_back(word.kind);
     }
     if (const ValueKind* kind = model::recognise(value, kinds)) {
@@ -129,10 +129,10 @@ std::optional<int> toneIndex(std::string_view value, const model::ValueTexts& te
 // Checks a value before anything is changed.
 std::optional<AssignmentError> checkValue(const Assignment& assignment,
                                           const model::ValueTexts& texts) {
-    const FieldSpec& spec = *assignment.spec;
+    const SettableField& settable = *assignment.settable;
     const std::string& value = assignment.value;
-    const std::string field(spec.name);
-    switch (spec.kind) {
+    const std::string field(settable.name);
+    switch (settable.kind) {
         case FieldKind::Frequency:
             if (!value.empty() && !editor::parseFrequency(value)) {
                 return usage("unknown " + field + " value " + quoted(value) +
@@ -149,9 +149,9 @@ std::optional<AssignmentError> checkValue(const Assignment& assignment,
             }
             return std::nullopt;
         case FieldKind::Word:
-            if (!valueOf(spec, value)) {
+            if (!valueOf(settable, value)) {
                 return usage("unknown " + field + " value " + quoted(value) + ": give " +
-                             wordList(spec.words));
+                             wordList(settable.words));
             }
             return std::nullopt;
         case FieldKind::Alias:
@@ -184,30 +184,32 @@ std::optional<AssignmentError> assignFrequency(model::Codeplug& codeplug,
 
 std::optional<AssignmentError> assign(model::Codeplug& codeplug, const model::ValueTexts& texts,
                                       int number, const Assignment& assignment) {
-    const FieldSpec& spec = *assignment.spec;
+    const SettableField& settable = *assignment.settable;
     model::Channel& channel = codeplug.channels.row(number);
-    if (spec.field == ChannelField::RxFreq) {
-        return assignFrequency(codeplug, texts, number, spec.field, assignment.value);
+    if (settable.field == ChannelField::RxFreq) {
+        return assignFrequency(codeplug, texts, number, settable.field, assignment.value);
     }
     if (!channel.exists()) {
         return usage("channel " + std::to_string(number) +
-                     " is empty: give rx=FREQUENCY to create it before " + std::string(spec.name));
+                     " is empty: give rx=FREQUENCY to create it before " +
+                     std::string(settable.name));
     }
-    switch (spec.kind) {
+    switch (settable.kind) {
         case FieldKind::Frequency:
-            return assignFrequency(codeplug, texts, number, spec.field, assignment.value);
+            return assignFrequency(codeplug, texts, number, settable.field, assignment.value);
         case FieldKind::Tone: {
-            const int column = spec.field == ChannelField::RxTone ? Column::RxTone : Column::TxTone;
+            const int column =
+                settable.field == ChannelField::RxTone ? Column::RxTone : Column::TxTone;
             editor::chooseTone(
                 editor::EditState{.currentLine = number, .editColumn = column, .editRow = number},
                 codeplug.channels, *toneIndex(assignment.value, texts), texts);
             return std::nullopt;
         }
         case FieldKind::Word:
-            channel[spec.field] = texts.text(*valueOf(spec, assignment.value));
+            channel[settable.field] = texts.text(*valueOf(settable, assignment.value));
             return std::nullopt;
         case FieldKind::Alias:
-            channel[spec.field] = editor::filterAlias(assignment.value);
+            channel[settable.field] = editor::filterAlias(assignment.value);
             return std::nullopt;
     }
     return std::nullopt;
@@ -245,18 +247,18 @@ std::optional<AssignmentError> assignChannelFields(model::Codeplug& codeplug,
         if (equals == std::string::npos) {
             return usage("expected FIELD=VALUE, found " + quoted(word));
         }
-        const FieldSpec* spec = findField(lowerCase(word.substr(0, equals)));
-        if (spec == nullptr) {
+        const SettableField* settable = findField(lowerCase(word.substr(0, equals)));
+        if (settable == nullptr) {
             return usage("unknown field " + quoted(word.substr(0, equals)) + ": use " +
                          fieldNames());
         }
-        assignments.push_back({spec, word.substr(equals + 1)});
+        assignments.push_back({settable, word.substr(equals + 1)});
         if (auto error = checkValue(assignments.back(), texts)) {
             return error;
         }
     }
     std::stable_partition(assignments.begin(), assignments.end(), [](const Assignment& a) {
-        return a.spec->field == ChannelField::RxFreq;
+        return a.settable->field == ChannelField::RxFreq;
     });
     for (const Assignment& assignment : assignments) {
         if (auto error = assign(codeplug, texts, number, assignment)) {
