@@ -86,12 +86,32 @@ const SettableField* findField(std::string_view name) {
     return nullptr;
 }
 
-std::string wordList(std::span<const Word> words) {
+// "a, b or c"
+std::string alternatives(const std::vector<std::string_view>& names) {
     std::string list;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        list += (i == 0 ? "" : i + 1 == words.size() ? " or " : ", ") + std::string(words[i].text);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        list += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + std::string(names[i]);
     }
     return list;
+}
+
+std::string wordList(std::span<const Word> words) {
+    std::vector<std::string_view> names;
+    for (const Word& word : words) {
+        names.push_back(word.text);
+    }
+    return alternatives(names);
+}
+
+std::string fieldNames() {
+    std::string names;
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        names += (i == 0                    ? ""
+                  : i + 1 == kFields.size() ? " or "
+                                            : ", ") +
+                 std::string(kFields[i].name);
+    }
+    return names;
 }
 
 // The value a word stands for: the English word in any case, or a value word of any
@@ -225,17 +245,6 @@ std::optional<int> parseChannelNumber(std::string_view word) {
         return std::nullopt;
     }
     return number;
-}
-
-std::string fieldNames() {
-    std::string names;
-    for (std::size_t i = 0; i < kFields.size(); ++i) {
-        names += (i == 0                    ? ""
-                  : i + 1 == kFields.size() ? " or "
-                                            : ", ") +
-                 std::string(kFields[i].name);
-    }
-    return names;
 }
 
 std::optional<AssignmentError> assignChannelFields(model::Codeplug& codeplug,

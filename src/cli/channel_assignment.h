@@ -35,7 +35,4 @@ std::optional<AssignmentError> assignChannelFields(model::Codeplug& codeplug,
                                                    const model::ValueTexts& texts, int number,
                                                    const std::vector<std::string>& words);
 
-// The field names, for the help.
-std::string fieldNames();
-
 }  // namespace hm3300::cli
