@@ -317,7 +317,6 @@ private slots:
         page.transmitFrequency()->setFocus();
         page.transmitFrequency()->selectAll();
         typeKeys("440.0062");
-        page.channelNumber()->setFocus();
         page.channelNumber()->setValue(6);
         QCOMPARE(editing.channel(5)[ChannelField::TxFreq], std::string("440.00625"));
         QVERIFY(!page.transmitFrequency()->isEnabled());
@@ -404,6 +403,16 @@ private slots:
         editing.click(1, Column::Bandwidth);
         editing.click(1, Column::Alias);
         typeKeys("call");
+        editing.window().pages()->setCurrentIndex(kChannelPage);
+        ChannelPage& page = editing.page();
+        page.channelNumber()->setValue(3);
+        page.receiveFrequency()->setFocus();
+        typeKeys("145");
+        editing.key(Qt::Key_Tab);
+        page.list(editor::PageList::VoiceMode)->setFocus();
+        chooseItem(page.list(editor::PageList::VoiceMode), 2);
+        clickBox(page.switchBox(ChannelField::TailElim));
+        editing.window().pages()->setCurrentIndex(kChannelEditPage);
         editing.click(2, Column::RxFreq);
         typeKeys("480");  // not committed yet: Save commits it
         const QString path = editing.save();
@@ -422,6 +431,12 @@ private slots:
         two[ChannelField::RxFreq] = "469.97500";
         two.fillNewChannelDefaults(editing.texts());
         QCOMPARE(saved.channels.row(2), two);
+        model::Channel three;
+        three[ChannelField::RxFreq] = "400.00000";
+        three.fillNewChannelDefaults(editing.texts());
+        three[ChannelField::VoiceMode] = "扰频";
+        three[ChannelField::TailElim] = "禁用";
+        QCOMPARE(saved.channels.row(3), three);
         QCOMPARE(saved.channels, editing.document().codeplug().channels);
         QVERIFY(!shown(editing.grid().frequencyEditor()));
     }
