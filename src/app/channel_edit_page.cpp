@@ -1,49 +1,41 @@
 #include "app/channel_edit_page.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
-#include <QStyledItemDelegate>
-#include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/cell_text_edit.h"
+#include "app/channel_editing.h"
+#include "app/channel_grid.h"
 #include "app/channel_grid_model.h"
 #include "app/document.h"
+#include "editor/channel_commands.h"
 
 namespace hm3300::app {
 
 namespace {
 
-// The grid marks no current cell: the overlay editors are the only sign of it.
-class NoFocusMarkDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->state &= ~QStyle::State_HasFocus;
-    }
-};
-
 // The channel command buttons are 75 x 25 px in every skin; the skins' minimum heights
-// and padding would otherwise size them by their captions.
+// and padding would otherwise size them by their captions. They act on the grid's channel
+// and leave it the keyboard.
 class CommandButton : public QPushButton {
 public:
-    CommandButton() { setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed); }
+    CommandButton() {
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        setFocusPolicy(Qt::NoFocus);
+    }
     QSize sizeHint() const override { return {75, 25}; }
     QSize minimumSizeHint() const override { return sizeHint(); }
 };
 
-// The header row is silver in every skin, like the label column below it.
-const QString kHeaderStyle = QStringLiteral(
-    "QHeaderView::section { background-color: rgb(192, 192, 192); padding: 0px;"
-    " border: none; border-right: 1px solid #808080; border-bottom: 1px solid #808080; }");
-
 }  // namespace
 
-ChannelEditPage::ChannelEditPage(Document& document, QWidget* parent)
-    : QWidget(parent), model_(new ChannelGridModel(document, this)), grid_(buildGrid()) {
+ChannelEditPage::ChannelEditPage(ChannelEditing& editing, QWidget* parent)
+    : QWidget(parent),
+      editing_(editing),
+      grid_(new ChannelGrid(editing)),
+      autoAddTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("ChannelEditPage"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -51,72 +43,90 @@ ChannelEditPage::ChannelEditPage(Document& document, QWidget* parent)
     layout->addWidget(buildCommandRow());
     layout->addWidget(grid_);
 
-    connect(&document, &Document::channelsChanged, model_, &ChannelGridModel::refresh);
-    connect(&document, &Document::languageChanged, model_, &ChannelGridModel::refresh);
+    autoAddTimer_->setObjectName(QStringLiteral("AutoAddTimer"));
+    connect(autoAddTimer_, &QTimer::timeout, this, &ChannelEditPage::repeatAutoAdd);
+    Document& document = editing.document();
+    ChannelGridModel* model = grid_->channelModel();
+    connect(&document, &Document::channelsChanged, model, &ChannelGridModel::refresh);
+    connect(&document, &Document::languageChanged, model, &ChannelGridModel::refresh);
 }
 
-// The channel commands arrive with the channel editing; until then the buttons are shown,
-// relabelled and disabled.
 QWidget* ChannelEditPage::buildCommandRow() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    struct Command {
-        int captionId;
-        const char* name;
-        const char* builtin;
-    };
-    static constexpr Command kCommands[] = {{80, "autoAddButton", "自动添加"},
-                                            {96, "clearChannelsButton", "清除信道"},
-                                            {65, "moveUpButton", "信道上移"},
-                                            {66, "moveDownButton", "信道下移"},
-                                            {67, "deleteChannelButton", "删除信道"}};
-    for (const auto& [id, name, builtin] : kCommands) {
-        auto* button = captions_.add(id, new CommandButton, QString::fromUtf8(builtin));
+    const auto addButton = [&](int captionId, const char* name, const char* builtin) {
+        auto* button = captions_.add(captionId, new CommandButton, QString::fromUtf8(builtin));
         button->setObjectName(QString::fromLatin1(name));
         button->setStyleSheet(QStringLiteral("padding: 0px 2px;"));
-        button->setEnabled(false);
         layout->addWidget(button);
-    }
+        return button;
+    };
+    // Auto add runs while the button is held down; QPushButton reacts to the primary
+    // button only.
+    QPushButton* autoAdd = addButton(80, "autoAddButton", "自动添加");
+    connect(autoAdd, &QPushButton::pressed, this, &ChannelEditPage::pressAutoAdd);
+    connect(autoAdd, &QPushButton::released, autoAddTimer_, &QTimer::stop);
+    connect(addButton(96, "clearChannelsButton", "清除信道"), &QPushButton::clicked, this,
+            &ChannelEditPage::clearChannelsRequested);
+    connect(addButton(65, "moveUpButton", "信道上移"), &QPushButton::clicked, this,
+            [this] { moveChannel(true); });
+    connect(addButton(66, "moveDownButton", "信道下移"), &QPushButton::clicked, this,
+            [this] { moveChannel(false); });
+    connect(addButton(67, "deleteChannelButton", "删除信道"), &QPushButton::clicked, this,
+            &ChannelEditPage::deleteChannel);
     layout->addStretch();
     return row;
 }
 
-QTableView* ChannelEditPage::buildGrid() {
-    auto* grid = new QTableView;
-    grid->setObjectName(QStringLiteral("ChannelGrid"));
-    grid->setModel(model_);
-    grid->setItemDelegate(new NoFocusMarkDelegate(grid));
-    grid->setSelectionMode(QAbstractItemView::NoSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setWordWrap(false);
-    grid->setCornerButtonEnabled(false);
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setMinimumSectionSize(ChannelGridModel::kRowHeight);
-    grid->verticalHeader()->setDefaultSectionSize(ChannelGridModel::kRowHeight);
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-
-    QHeaderView* header = grid->horizontalHeader();
-    header->setStyleSheet(kHeaderStyle);
-    header->setFixedHeight(ChannelGridModel::kRowHeight);
-    header->setHighlightSections(false);
-    header->setSectionsClickable(false);
-    header->setMinimumSectionSize(1);
-    header->setSectionResizeMode(QHeaderView::Fixed);
-    for (int column = 0; column < ChannelGridModel::kColumnCount; ++column) {
-        grid->setColumnWidth(column, ChannelGridModel::columnWidth(column));
-    }
-    return grid;
-}
-
 void ChannelEditPage::applyLanguage(const model::LanguagePack& pack) {
     captions_.apply(pack);
-    model_->applyLanguage(pack);
+    grid_->channelModel()->applyLanguage(pack);
+    grid_->applyValueTexts(model::ValueTexts::fromPack(pack));
 }
 
 void ChannelEditPage::showDocument() {
-    model_->refresh();
+    grid_->channelModel()->refresh();
+}
+
+void ChannelEditPage::pressAutoAdd() {
+    autoAddTimer_->start(editor::kAutoAddFirstDelayMs);
+    Document& document = editing_.document();
+    followAutoAdd(editor::pressAutoAdd(editing_.state(), document.codeplug(), document.texts()));
+}
+
+void ChannelEditPage::repeatAutoAdd() {
+    autoAddTimer_->setInterval(editor::kAutoAddRepeatMs);
+    Document& document = editing_.document();
+    followAutoAdd(editor::repeatAutoAdd(editing_.state(), document.codeplug(), document.texts()));
+}
+
+void ChannelEditPage::followAutoAdd(const editor::AutoAddStep& step) {
+    if (!editing_.finished(step.error) || editor::autoAddFinished(editing_.state())) {
+        autoAddTimer_->stop();
+    }
+    if (step.gridRow) {
+        grid_->moveToCell(editing_.state().editColumn, *step.gridRow);
+    }
+    grid_->showFrequencyInEditor();
+}
+
+void ChannelEditPage::moveChannel(bool up) {
+    Document& document = editing_.document();
+    editor::EditState& state = editing_.state();
+    editing_.finished(up ? editor::moveChannelUp(state, document.codeplug(), document.texts())
+                         : editor::moveChannelDown(state, document.codeplug(), document.texts()));
+    // The grid's own cell stays: an editor over it no longer lies over the moved channel.
+    grid_->followCommand();
+}
+
+void ChannelEditPage::deleteChannel() {
+    editor::deleteChannel(editing_.state(), editing_.document().codeplug().channels);
+    grid_->frequencyEditor()->clear();
+    // No editor stays open over a row that holds no channel.
+    grid_->hideOverlayEditors();
+    editing_.finished(std::nullopt);
 }
 
 }  // namespace hm3300::app

@@ -1,38 +1,50 @@
 #pragma once
-// The page "信道编辑": the five channel command buttons above the channel grid. The grid
-// shows the document's 128 channels and follows every change of them.
+// The page "信道编辑": the channel grid and the five channel commands above it: auto add
+// (press and hold), clear all channels (after the confirmation), move up, move down and
+// delete (editor/channel_commands.h, editor/auto_add.h).
 
 #include <QWidget>
 
 #include "app/caption_table.h"
 #include "app/document_view.h"
+#include "editor/auto_add.h"
 
 class QPushButton;
-class QTableView;
+class QTimer;
 
 namespace hm3300::app {
 
-class ChannelGridModel;
-class Document;
+class ChannelEditing;
+class ChannelGrid;
 
 class ChannelEditPage : public QWidget, public DocumentView {
     Q_OBJECT
 
 public:
-    explicit ChannelEditPage(Document& document, QWidget* parent = nullptr);
+    explicit ChannelEditPage(ChannelEditing& editing, QWidget* parent = nullptr);
 
     void applyLanguage(const model::LanguagePack& pack) override;
     void showDocument() override;
 
-    QTableView* grid() const { return grid_; }
+    ChannelGrid* grid() const { return grid_; }
+    QTimer* autoAddTimer() const { return autoAddTimer_; }
+
+signals:
+    // The clear button: the window asks for confirmation; OK clears.
+    void clearChannelsRequested();
 
 private:
     QWidget* buildCommandRow();
-    QTableView* buildGrid();
+    void pressAutoAdd();
+    void repeatAutoAdd();
+    void followAutoAdd(const editor::AutoAddStep& step);
+    void moveChannel(bool up);
+    void deleteChannel();
 
+    ChannelEditing& editing_;
     CaptionTable captions_;
-    ChannelGridModel* model_;
-    QTableView* grid_;
+    ChannelGrid* grid_;
+    QTimer* autoAddTimer_;
 };
 
 }  // namespace hm3300::app

@@ -8,6 +8,7 @@
 
 #include "app/document.h"
 #include "app/pack_text.h"
+#include "editor/edit_state.h"
 #include "model/channel_table.h"
 
 namespace hm3300::app {
@@ -75,16 +76,8 @@ int ChannelGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ChannelGridModel::cellText(int row, int column) const {
-    const int channel = row + 1;
-    if (column == kLabelColumn) {
-        return QString::fromStdString(model::ChannelTable::rowLabel(channel));
-    }
-    if (column == kMoreColumn) {
-        return QStringLiteral(">>");
-    }
-    // Columns 1 to 10 are the visible fields in their declared order.
-    const auto field = static_cast<model::ChannelField>(column - 1);
-    return QString::fromStdString(document_.codeplug().channels.row(channel)[field]);
+    return QString::fromStdString(
+        editor::gridCellText(document_.codeplug().channels, column, row + 1));
 }
 
 QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {

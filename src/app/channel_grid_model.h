@@ -3,7 +3,7 @@
 // 12 columns: the row label "001" ... "128", the ten visible fields in their order, and the
 // ">>" column that leads to the single-channel page. It also carries the grid's look:
 // centred texts, the silver label column, every third row tinted, the fonts of columns 5
-// and 11. Read-only: nothing is edited through the model.
+// and 11. Read-only: the grid's overlay editors write the document, and the model follows.
 
 #include <QAbstractTableModel>
 #include <QStringList>

@@ -80,7 +80,8 @@ void ConfirmDialog::applyLanguage(const model::LanguagePack& pack) {
 
 void ConfirmDialog::confirmOk() {
     accept();
-    switch (editor::confirmOk(pendingCommand_, document_.codeplug())) {
+    const editor::ConfirmOutcome outcome = editor::confirmOk(pendingCommand_, document_.codeplug());
+    switch (outcome) {
         case editor::ConfirmOutcome::CodeplugReset:
             document_.notifyReplaced();
             break;
@@ -91,6 +92,7 @@ void ConfirmDialog::confirmOk() {
             break;
     }
     pendingCommand_ = editor::PendingCommand::MessageOnly;
+    emit confirmed(outcome);
 }
 
 }  // namespace hm3300::app

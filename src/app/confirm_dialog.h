@@ -47,6 +47,10 @@ public:
     QPushButton* okButton() const { return okButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
 
+signals:
+    // OK ran its command; the window's channel editor follows.
+    void confirmed(editor::ConfirmOutcome outcome);
+
 private slots:
     void confirmOk();
 

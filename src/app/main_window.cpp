@@ -13,6 +13,8 @@
 #include <iostream>
 
 #include "app/about_dialog.h"
+#include "app/channel_editing.h"
+#include "app/channel_page.h"
 #include "app/confirm_dialog.h"
 #include "app/dtmf_page.h"
 #include "app/function_options_page.h"
@@ -39,7 +41,10 @@ model::Language startLanguage(const QString& folder) {
 }  // namespace
 
 MainWindow::MainWindow(StartOptions options, QWidget* parent)
-    : QMainWindow(parent), options_(std::move(options)), menu_(*this) {
+    : QMainWindow(parent),
+      options_(std::move(options)),
+      editing_(new ChannelEditing(document_, this)),
+      menu_(*this) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("KW3300"));
     setFixedSize(798, 596);
@@ -59,6 +64,7 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
     about_ = new AboutDialog(this);
     createProgrammingDialog();
     message_ = new ConfirmDialog(document_, this);
+    connectChannelEditing();
 }
 
 void MainWindow::createPages() {
@@ -196,6 +202,7 @@ void MainWindow::applyCommMode(int mode) {
     (singleHead ? menu_.singleHead : menu_.dualHead)->setChecked(true);
     settings_.commMode = singleHead ? kSingleHead : kDualHead;
     functionOptionsPage_->setSingleHead(singleHead);
+    channelPage_->setSingleHead(singleHead);
     if (singleHead && document_.codeplug().channels.turnVoxOff(document_.texts())) {
         document_.notifyChannelsChanged();
     }

@@ -11,6 +11,7 @@
 #include "app/app_settings.h"
 #include "app/document.h"
 #include "app/main_menu.h"
+#include "editor/confirm_actions.h"
 #include "file/codeplug_file.h"
 #include "model/language_pack.h"
 
@@ -19,6 +20,9 @@ class QTabWidget;
 
 namespace hm3300::app {
 
+class ChannelEditPage;
+class ChannelEditing;
+class ChannelPage;
 class DocumentView;
 class DtmfPage;
 class FunctionOptionsPage;
@@ -56,6 +60,8 @@ public:
     Document& document() { return document_; }
     const MainMenu& menu() const { return menu_; }
     QTabWidget* pages() const { return pages_; }
+    ChannelEditPage* channelEditPage() const { return channelEditPage_; }
+    ChannelPage* channelPage() const { return channelPage_; }
     FunctionOptionsPage* functionOptionsPage() const { return functionOptionsPage_; }
     DtmfPage* dtmfPage() const { return dtmfPage_; }
     OtherFunctionsPage* otherFunctionsPage() const { return otherFunctionsPage_; }
@@ -111,10 +117,15 @@ private:
     // Runs between the about box and the confirmation dialog, so ProgrammingDialog is created
     // in the order the windows are created at start.
     void createProgrammingDialog();
-    // Open and Save start here: page 0 is shown and a pending frequency edit is committed.
-    void commitChannelEdit();
+    // Read, Write, Open and Save start here: page 0 is shown, a pending channel edit
+    // (editor::editPending) is committed and the grid's editors close. False, reported, when the
+    // edit cannot be finished: the command then stops.
+    bool commitChannelEdit();
     // New hides the grid's tone drop-down before it asks.
     void hideToneDropDown();
+    // The channel editor's part of the confirmation dialog's OK (main_window_radio.cpp).
+    void followConfirmation(editor::ConfirmOutcome outcome);
+    void connectChannelEditing();
 
     void createPages();
     void connectMenu();
@@ -132,6 +143,7 @@ private:
 
     StartOptions options_;
     Document document_;
+    ChannelEditing* editing_;
     AppSettings settings_;
     // The devices behind the port numbers in this session (settings_ holds the stored ones).
     std::array<QString, kPortCount> portPaths_;
@@ -140,6 +152,8 @@ private:
     MainMenu menu_;
     QTabWidget* pages_ = nullptr;
     QLabel* banner_ = nullptr;
+    ChannelEditPage* channelEditPage_ = nullptr;
+    ChannelPage* channelPage_ = nullptr;
     FunctionOptionsPage* functionOptionsPage_ = nullptr;
     DtmfPage* dtmfPage_ = nullptr;
     OtherFunctionsPage* otherFunctionsPage_ = nullptr;

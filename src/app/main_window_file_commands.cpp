@@ -50,7 +50,9 @@ void MainWindow::newFile() {
 }
 
 void MainWindow::openFile() {
-    commitChannelEdit();
+    if (!commitChannelEdit()) {
+        return;
+    }
     const QString path = openDialog_ ? openDialog_(this) : askOpenFileName(this);
     if (path.isEmpty()) {
         return;
@@ -88,7 +90,9 @@ void MainWindow::showReadNotices(const std::vector<file::ReadNotice>& notices) {
 }
 
 void MainWindow::saveFile() {
-    commitChannelEdit();
+    if (!commitChannelEdit()) {
+        return;
+    }
     const QString path = saveDialog_ ? saveDialog_(this) : askSaveFileName(this);
     if (path.isEmpty()) {
         return;

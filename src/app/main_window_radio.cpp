@@ -1,11 +1,15 @@
-// MainWindow: the channel grid page, the programming dialog and the Read and Write commands.
-// The single-channel page is still an empty page.
+// MainWindow: the channel grid page, the single-channel page, the programming dialog and
+// the Read and Write commands.
 
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "app/cell_text_edit.h"
 #include "app/channel_edit_page.h"
+#include "app/channel_editing.h"
+#include "app/channel_grid.h"
+#include "app/channel_page.h"
 #include "app/confirm_dialog.h"
 #include "app/main_window.h"
 #include "app/pack_text.h"
@@ -52,32 +56,88 @@ void startProgramming(MainWindow& window, link::RunMode mode, const QAction& ite
 }  // namespace
 
 QWidget* MainWindow::createChannelEditPage() {
-    return new ChannelEditPage(document_);
+    channelEditPage_ = new ChannelEditPage(*editing_);
+    return channelEditPage_;
 }
 
 QWidget* MainWindow::createSingleChannelPage() {
-    return new QWidget;
+    channelPage_ = new ChannelPage(*editing_);
+    return channelPage_;
 }
 
 void MainWindow::createProgrammingDialog() {
     programmingDialog_ = new ProgrammingDialog(*this);
 }
 
-// The grid has no overlay editors yet: there is no pending edit to commit and nothing
-// to hide.
-void MainWindow::commitChannelEdit() {
-    pages_->setCurrentIndex(kChannelEditPage);
+void MainWindow::connectChannelEditing() {
+    ChannelGrid* grid = channelEditPage_->grid();
+    connect(grid, &ChannelGrid::arrived, channelPage_, &ChannelPage::showChannel);
+    connect(grid, &ChannelGrid::channelPageRequested, this, [this](int row) {
+        channelPage_->showChannel(row);
+        pages_->setCurrentIndex(kChannelPage);
+    });
+    connect(channelPage_, &ChannelPage::gridRowRequested, grid, &ChannelGrid::moveToRow);
+    // Showing the grid page takes the focus from the control that had it, so that its leave
+    // rules run; the grid's editors may lie over cells another page has changed meanwhile.
+    connect(pages_, &QTabWidget::currentChanged, this, [this, grid](int page) {
+        if (page == kChannelEditPage) {
+            grid->hideOverlayEditors();
+            grid->setFocus(Qt::OtherFocusReason);
+        }
+    });
+    connect(editing_, &ChannelEditing::editFailed, this, [this](const QString& text) {
+        message_->showMessage(warningCaption(document_.pack()), text,
+                              editor::PendingCommand::MessageOnly);
+    });
+    connect(channelEditPage_, &ChannelEditPage::clearChannelsRequested, this, [this] {
+        const model::LanguagePack& pack = document_.pack();
+        message_->showMessage(captionText(pack, model::TextId::ConfirmTitle),
+                              packText(pack, model::TextId::ConfirmText),
+                              editor::PendingCommand::ClearChannels);
+    });
+    connect(message_, &ConfirmDialog::confirmed, this, &MainWindow::followConfirmation);
 }
 
-void MainWindow::hideToneDropDown() {}
+// New and the clearing of all channels put the grid on channel 1 again.
+void MainWindow::followConfirmation(editor::ConfirmOutcome outcome) {
+    ChannelGrid* grid = channelEditPage_->grid();
+    switch (outcome) {
+        case editor::ConfirmOutcome::CodeplugReset:
+            grid->frequencyEditor()->clear();
+            grid->moveToCell(editor::GridColumn::RxFreq, 1);
+            channelPage_->showChannel(1);
+            break;
+        case editor::ConfirmOutcome::ChannelsCleared:
+            grid->moveToCell(editor::GridColumn::RxFreq, 1);
+            grid->hideOverlayEditors();
+            break;
+        case editor::ConfirmOutcome::Nothing:
+            break;
+    }
+}
+
+bool MainWindow::commitChannelEdit() {
+    pages_->setCurrentIndex(kChannelEditPage);
+    const bool committed = editing_->commitPending();
+    channelEditPage_->grid()->hideOverlayEditors();
+    return committed;
+}
+
+void MainWindow::hideToneDropDown() {
+    channelEditPage_->grid()->hideToneDropDown();
+}
 
 void MainWindow::readFromRadio() {
-    commitChannelEdit();
+    if (!commitChannelEdit()) {
+        return;
+    }
     startProgramming(*this, link::RunMode::Read, *menu_.read, *menu_.readButton);
 }
 
 void MainWindow::writeToRadio() {
-    commitChannelEdit();
+    if (!commitChannelEdit()) {
+        return;
+    }
     startProgramming(*this, link::RunMode::Write, *menu_.write, *menu_.writeButton);
 }
 

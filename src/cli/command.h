@@ -24,6 +24,8 @@ struct Command {
     std::string_view fileNames;
     // Runs with the words checked against the declaration and the context of --lang.
     int (*run)(const Arguments& arguments, CommandContext& context);
+    // More words may follow the `fileCount` first ones (set's FIELD=VALUE).
+    bool moreWords = false;
 };
 
 const Command& checkCommand();
@@ -31,6 +33,8 @@ const Command& convertCommand();
 const Command& showCommand();
 const Command& readCommand();
 const Command& writeCommand();
+const Command& setCommand();
+const Command& clearCommand();
 
 // Prints `message` and the command's usage line to stderr; returns the usage exit status.
 int usageError(const Command& command, const std::string& message);

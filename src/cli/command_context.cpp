@@ -5,6 +5,7 @@
 
 #include "cli/arguments.h"
 #include "cli/exit_status.h"
+#include "cli/file_language.h"
 #include "codec/write_check.h"
 #include "file/codeplug_file.h"
 #include "model/quoted_text.h"
@@ -33,16 +34,36 @@ std::optional<CommandContext> CommandContext::start(const Arguments& arguments,
             return std::nullopt;
         }
         context.language = *language;
+        context.languageChosen = true;
     }
-    std::string error;
-    auto pack = model::LanguagePack::loadOrBuiltin(programFolder(), context.language, error);
-    if (!pack) {
+    if (std::string error; !context.useLanguage(context.language, error)) {
         failure = {ExitStatus::FileError, error};
         return std::nullopt;
     }
-    context.pack = std::move(*pack);
-    context.texts = model::ValueTexts::fromPack(context.pack);
     return context;
+}
+
+bool CommandContext::useLanguage(model::Language chosen, std::string& error) {
+    auto loaded = model::LanguagePack::loadOrBuiltin(programFolder(), chosen, error);
+    if (!loaded) {
+        return false;
+    }
+    language = chosen;
+    pack = std::move(*loaded);
+    texts = model::ValueTexts::fromPack(pack);
+    return true;
+}
+
+bool CommandContext::openInItsLanguage(const std::string& path) {
+    if (!languageChosen) {
+        if (const auto words = fileLanguage(path, programFolder())) {
+            if (std::string error; !useLanguage(*words, error)) {
+                std::cerr << "hm3300d-cli: " << error << "\n";
+                return false;
+            }
+        }
+    }
+    return open(path);
 }
 
 bool CommandContext::open(const std::string& path) {

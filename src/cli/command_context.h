@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-
 #include <vector>
 
 #include "codec/write_check.h"
@@ -28,6 +27,8 @@ struct CommandContext {
     model::LanguagePack pack;
     model::ValueTexts texts;
     model::Codeplug codeplug;
+    // --lang was given.
+    bool languageChosen = false;
 
     // The language of --lang (default chinese) with its pack from beside the executable, or
     // the built-in texts when that pack is not there. Empty, with `failure` set, when --lang
@@ -38,9 +39,18 @@ struct CommandContext {
     // Reads `path` into the codeplug as the window's Open does, printing what the reader
     // passed over as warnings. Prints the reason and returns false when it cannot.
     bool open(const std::string& path);
+    // The same for a file that is edited and saved again: unless --lang chose a language, the
+    // file's own language (cli/file_language.h) becomes the context's, so that the saved
+    // file keeps its words.
+    bool openInItsLanguage(const std::string& path);
     // Saves the codeplug as the window's Save does. Prints the reason and returns false when
     // it cannot.
     bool save(const std::string& path) const;
+
+private:
+    // Makes `chosen` the language of the context; false, with `error` set, when its pack is
+    // there but damaged.
+    bool useLanguage(model::Language chosen, std::string& error);
 };
 
 // Lists the problems that keep `path` from being written to a radio on stdout, one a line,

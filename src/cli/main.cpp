@@ -18,8 +18,9 @@ namespace hm3300::cli {
 
 namespace {
 
-std::array<const Command*, 5> commands() {
-    return {&checkCommand(), &convertCommand(), &showCommand(), &readCommand(), &writeCommand()};
+std::array<const Command*, 7> commands() {
+    return {&checkCommand(), &convertCommand(), &showCommand(), &setCommand(),
+            &clearCommand(), &readCommand(),    &writeCommand()};
 }
 
 void printOverview(std::ostream& out) {
@@ -34,7 +35,8 @@ void printOverview(std::ostream& out) {
 
 std::optional<std::string> fileNamesError(const Command& command, const Arguments& arguments) {
     const std::vector<std::string>& words = arguments.positional();
-    if (words.size() == command.fileCount) {
+    if (words.size() == command.fileCount ||
+        (command.moreWords && words.size() > command.fileCount)) {
         return std::nullopt;
     }
     if (command.fileCount == 0) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/channel_edit_page.h"
+#include "app/channel_grid.h"
 #include "app/confirm_dialog.h"
 #include "app/programming_dialog.h"
 #include "shell_fixture.h"
@@ -108,7 +109,7 @@ void openSample(MainWindow& window) {
 }
 
 QTableView* channelGrid(const MainWindow& window) {
-    return qobject_cast<ChannelEditPage*>(window.pages()->widget(kChannelEditPage))->grid();
+    return window.channelEditPage()->grid();
 }
 
 QString selectedBand(const MainWindow& window, const char* list) {

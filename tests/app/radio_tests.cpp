@@ -1,18 +1,12 @@
-// The channel grid page and the programming dialog, run in one program.
+// The programming dialog against the virtual radio.
 
 #include <QApplication>
 
 namespace hm3300::app::test {
-int runChannelGridTests(int argc, char** argv);
 int runProgrammingDialogTests(int argc, char** argv);
 }  // namespace hm3300::app::test
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    using namespace hm3300::app::test;
-    int failures = 0;
-    for (const auto run : {runChannelGridTests, runProgrammingDialogTests}) {
-        failures += run(argc, argv);
-    }
-    return failures == 0 ? 0 : 1;
+    return hm3300::app::test::runProgrammingDialogTests(argc, argv) == 0 ? 0 : 1;
 }

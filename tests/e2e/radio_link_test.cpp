@@ -155,6 +155,27 @@ TEST(RoundTripTest, SingleHeadCableWritesVoxOffAndReadsBack) {
     EXPECT_EQ(framesAndWaits(trace), std::make_pair(270, 2 + 270));
 }
 
+// A channel set from the command line passes the check, is written and reads back as set.
+TEST(RadioLinkTest, AChannelSetFromTheCommandLineReadsBackAsSet) {
+    const TemporaryFolder folder;
+    const std::string edited = folder.file("edited.p46");
+    const CliResult set = runCli({"set", kSample, "13", "rx=439.1234", "txtone=D023I", "power=low",
+                                  "alias=cli-13", "-o", edited},
+                                 folder);
+    ASSERT_EQ(set.status, 0) << set.err;
+    const CliResult check = runCli({"check", edited}, folder);
+    ASSERT_EQ(check.status, 0) << check.out;
+
+    const VirtualRadio radio(folder);
+    ASSERT_FALSE(radio.port().empty());
+    const CliResult written = runCli({"write", "--port", radio.port(), edited}, folder);
+    ASSERT_EQ(written.status, 0) << written.err;
+    const std::string readBack = folder.file("read-back.p46");
+    const CliResult read = runCli({"read", "--port", radio.port(), "-o", readBack}, folder);
+    ASSERT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(firstDifference(edited, readBack), "");
+}
+
 TEST(RadioLinkTest, SilentRadioFailsAfterSixHandshakesAndTheEndCommand) {
     const TemporaryFolder folder;
     const VirtualRadio radio(folder, {"--silent"});
