@@ -81,8 +81,8 @@ std::string sampleWithVoxOff(const TemporaryFolder& folder) {
     return path;
 }
 
-// Runs `command` (read or write) with `options` against `radio`; the read saves into
-// `output`, the write sends `input`.
+// Runs `command` (read or write) with `options` against `radio`: a read saves into `file`,
+// a write sends it.
 CliResult runOnRadio(const TemporaryFolder& folder, const std::string& command,
                      const VirtualRadio& radio, const std::string& file,
                      std::vector<std::string> options = {}) {
@@ -168,10 +168,10 @@ TEST(RadioLinkTest, AChannelSetFromTheCommandLineReadsBackAsSet) {
 
     const VirtualRadio radio(folder);
     ASSERT_FALSE(radio.port().empty());
-    const CliResult written = runCli({"write", "--port", radio.port(), edited}, folder);
+    const CliResult written = runOnRadio(folder, "write", radio, edited, {"--fast"});
     ASSERT_EQ(written.status, 0) << written.err;
     const std::string readBack = folder.file("read-back.p46");
-    const CliResult read = runCli({"read", "--port", radio.port(), "-o", readBack}, folder);
+    const CliResult read = runOnRadio(folder, "read", radio, readBack, {"--fast"});
     ASSERT_EQ(read.status, 0) << read.err;
     EXPECT_EQ(firstDifference(edited, readBack), "");
 }
