@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-serialport-dev libgl-dev qt6-qpa-plugins
+  qt6-base-dev qt6-serialport-dev libgl-dev qt6-qpa-plugins qt6-translations-l10n
   fonts-noto-cjk xvfb xauth
 )
 

@@ -71,6 +71,7 @@ void writeBandList(QSettings& file, const BandListKeys& keys, const model::BandL
 }
 
 const QString kFastLinkKey = QStringLiteral("link/fast");
+const QString kLanguageKey = QStringLiteral("language/pack");
 
 QString portKey(int number) {
     return key("ports", QStringLiteral("com%1").arg(number));
@@ -93,6 +94,8 @@ AppSettings AppSettings::load(const QString& folder) {
     settings.skin = readInt(file, QStringLiteral("open/skin"), settings.skin,
                             [](int value) { return value >= 1 && value <= kSkinCount; });
     settings.fastLink = readInt(file, kFastLinkKey, 0) == 1;
+    settings.language =
+        model::languageFromPackName(file.value(kLanguageKey).toString().toStdString());
     for (const BandListKeys& keys : kBandListKeys) {
         settings.bands[keys.id] = readBandList(file, keys);
     }
@@ -112,6 +115,9 @@ QString AppSettings::save(const QString& folder) const {
     file.setValue(QStringLiteral("open/commode"), commMode);
     file.setValue(QStringLiteral("open/skin"), skin);
     file.setValue(kFastLinkKey, fastLink ? 1 : 0);
+    if (language) {
+        file.setValue(kLanguageKey, QString::fromLatin1(model::packName(*language)));
+    }
     for (const BandListKeys& keys : kBandListKeys) {
         writeBandList(file, keys, bands[keys.id]);
     }

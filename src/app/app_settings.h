@@ -5,8 +5,10 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "model/band_list.h"
+#include "model/language_pack.h"
 
 namespace hm3300::app {
 
@@ -21,6 +23,8 @@ struct AppSettings {
     int skin = 1;  // 1 ... kSkinCount
     // Fast link pacing; kept in a section of its own, which older versions ignore.
     bool fastLink = false;
+    // The language chosen last, in a section of its own; without it UNWISE.INI decides.
+    std::optional<model::Language> language;
     model::BandLists bands;
     // The device opened for COM<n> is portPaths[n - 1].
     std::array<QString, kPortCount> portPaths{"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2",

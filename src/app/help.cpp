@@ -2,18 +2,45 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
 
 namespace hm3300::app {
 
-QString helpDocumentPath(const QString& folder) {
+QString userGuidePath(const QString& folder, model::Language language) {
     const QDir dir(folder);
-    for (const char* name : {"HM3300D.chm", "user-guide.html"}) {
-        const QString path = dir.filePath(QString::fromLatin1(name));
+    const QString english = dir.filePath(QStringLiteral("user-guide.html"));
+    const QString chinese = dir.filePath(QStringLiteral("user-guide.zh.html"));
+    const bool chineseFirst = language != model::Language::English;
+    for (const QString& path :
+         chineseFirst ? QStringList{chinese, english} : QStringList{english}) {
         if (QFileInfo::exists(path)) {
             return path;
         }
     }
     return {};
+}
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
+      browser_(new QTextBrowser) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    browser_->setObjectName(QStringLiteral("guide"));
+    // Links to the web leave the program; links inside the guide stay in this window.
+    browser_->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(760, 640);
+}
+
+void HelpWindow::showGuide(const QString& path, const QString& caption) {
+    setWindowTitle(caption);
+    browser_->setSource(QUrl::fromLocalFile(path));
+    show();
+    raise();
+    activateWindow();
 }
 
 }  // namespace hm3300::app

@@ -1,12 +1,33 @@
 #pragma once
-// The help document beside the executable: the compiled help file HM3300D.chm when it is
-// there, otherwise the program's own user guide, user-guide.html.
+// The user guide, shown in a window of the program: no outside viewer is needed. The guide
+// lies beside the executable in English (user-guide.html) and in Chinese
+// (user-guide.zh.html), which the traditional-Chinese interface shows too.
 
+#include <QDialog>
 #include <QString>
+
+#include "model/language_pack.h"
+
+class QTextBrowser;
 
 namespace hm3300::app {
 
-// The path of the document to open, or empty when neither file exists in `folder`.
-QString helpDocumentPath(const QString& folder);
+// The guide in `language` from `folder`, the English one when that is missing, or empty
+// when there is none.
+QString userGuidePath(const QString& folder, model::Language language);
+
+class HelpWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    // Shows the guide at `path` under `caption`.
+    void showGuide(const QString& path, const QString& caption);
+    QTextBrowser* browser() const { return browser_; }
+
+private:
+    QTextBrowser* browser_;
+};
 
 }  // namespace hm3300::app

@@ -2,14 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QUrl>
 #include <iostream>
 
 #include "app/about_dialog.h"
@@ -30,8 +28,12 @@ namespace hm3300::app {
 
 namespace {
 
-// The installer's log says which language the operator installed.
-model::Language startLanguage(const QString& folder) {
+// The language chosen last; before any was chosen, the installer's log says which language
+// the operator installed.
+model::Language startLanguage(const QString& folder, const AppSettings& settings) {
+    if (settings.language) {
+        return *settings.language;
+    }
     const QSettings log(QDir(folder).filePath(QStringLiteral("UNWISE.INI")), QSettings::IniFormat);
     const QString msg1 = log.value(QStringLiteral("Language/msg1"), QStringLiteral("a")).toString();
     return msg1 == QStringLiteral("Installation Logs") ? model::Language::English
@@ -112,7 +114,10 @@ void MainWindow::connectMenu() {
     for (const model::Language language :
          {model::Language::Chinese, model::Language::English, model::Language::Taiwan}) {
         connect(menu_.languages[static_cast<std::size_t>(language)], &QAction::triggered, this,
-                [this, language] { chooseLanguage(language); });
+                [this, language] {
+                    settings_.language = language;
+                    chooseLanguage(language);
+                });
     }
     for (int skin = 1; skin <= kSkinCount; ++skin) {
         connect(menu_.skins[static_cast<std::size_t>(skin - 1)], &QAction::triggered, this,
@@ -167,7 +172,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 // The call list and PTT ID codes start at their model defaults already.
 void MainWindow::prepareFirstShow() {
-    if (!chooseLanguage(startLanguage(options_.appFolder))) {
+    if (!chooseLanguage(startLanguage(options_.appFolder, settings_))) {
         // Without a pack the value words would stay empty: the built-in texts stand in.
         applyLanguage(model::Language::Chinese, model::LanguagePack::builtin());
     }
@@ -222,12 +227,16 @@ void MainWindow::showBandCaption() {
 }
 
 void MainWindow::showHelp() {
-    const QString path = helpDocumentPath(options_.appFolder);
-    if (path.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        showWarning(QStringLiteral("The help could not be opened: neither HM3300D.chm nor "
-                                   "user-guide.html is in %1, or no program opens it.")
-                        .arg(QDir::toNativeSeparators(options_.appFolder)));
+    const QString path = userGuidePath(options_.appFolder, document_.language());
+    if (path.isEmpty()) {
+        showWarning({model::TextId::GuideMissing,
+                     {QDir::toNativeSeparators(options_.appFolder).toStdString()}});
+        return;
     }
+    if (help_ == nullptr) {
+        help_ = new HelpWindow(this);
+    }
+    help_->showGuide(path, withoutAccelerator(menu_.help->text()));
 }
 
 void MainWindow::showAbout() {

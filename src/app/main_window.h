@@ -11,8 +11,11 @@
 #include "app/app_settings.h"
 #include "app/document.h"
 #include "app/main_menu.h"
+#include "app/qt_translations.h"
+#include "codec/write_check.h"
 #include "editor/confirm_actions.h"
 #include "file/codeplug_file.h"
+#include "link/programming_run.h"
 #include "model/language_pack.h"
 
 class QLabel;
@@ -28,6 +31,8 @@ class DtmfPage;
 class FunctionOptionsPage;
 class OtherFunctionsPage;
 class AboutDialog;
+class HelpWindow;
+class WriteProblemsDialog;
 class ConfirmDialog;
 class ProgrammingDialog;
 
@@ -67,6 +72,8 @@ public:
     OtherFunctionsPage* otherFunctionsPage() const { return otherFunctionsPage_; }
     ConfirmDialog& message() const { return *message_; }
     AboutDialog& about() const { return *about_; }
+    // The user guide's window, once Help has shown it.
+    HelpWindow* helpWindow() const { return help_; }
     ProgrammingDialog& programmingDialog() const { return *programmingDialog_; }
 
     // The chosen port (1 ... 4) and the device it opens.
@@ -94,6 +101,15 @@ public:
     // The Read and Write commands (menu items and tool buttons).
     void readFromRadio();
     void writeToRadio();
+    // A write the write check refused: every problem, by channel and field; double-clicking
+    // one shows its channel or option.
+    void showWriteProblems(std::vector<codec::WriteProblem> problems);
+    // The field of `problem` as the operator sees it named: a grid header, a label of the
+    // channel page, or the caption of an option's control.
+    QString fieldCaption(const codec::WriteProblem& problem) const;
+    // The status bar after a run that ended well.
+    void showRunSummary(link::RunMode mode, int seconds);
+    WriteProblemsDialog* writeProblemsDialog() const { return writeProblems_; }
 
     void newFile();
     void openFile();
@@ -111,6 +127,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void showProblemPlace(const codec::WriteProblem& problem);
     // Provided by the channel editor and the radio link (main_window_radio.cpp).
     QWidget* createChannelEditPage();    // page 0, "信道编辑"
     QWidget* createSingleChannelPage();  // page 3, "信道"
@@ -139,9 +156,10 @@ private:
     void setBanner(const QString& text);
     void showReadNotices(const std::vector<file::ReadNotice>& notices);
     // A warning box with the caption WarnTitle: a file or the help could not be used.
-    void showWarning(const QString& message);
+    void showWarning(const model::Message& message);
 
     StartOptions options_;
+    QtTranslations qtTranslations_;
     Document document_;
     ChannelEditing* editing_;
     AppSettings settings_;
@@ -158,6 +176,8 @@ private:
     DtmfPage* dtmfPage_ = nullptr;
     OtherFunctionsPage* otherFunctionsPage_ = nullptr;
     AboutDialog* about_ = nullptr;
+    HelpWindow* help_ = nullptr;                    // made when first asked for
+    WriteProblemsDialog* writeProblems_ = nullptr;  // likewise
     ProgrammingDialog* programmingDialog_ = nullptr;
     ConfirmDialog* message_ = nullptr;
     FileNameDialog openDialog_;

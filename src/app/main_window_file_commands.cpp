@@ -60,7 +60,7 @@ void MainWindow::openFile() {
     const auto error = openCodeplugFile(path);
     // A file of another kind is passed over in silence, as the operator expects.
     if (error && error->kind != file::ReadError::Kind::WrongHeader) {
-        showWarning(QString::fromStdString(error->message));
+        showWarning(error->message);
     }
 }
 
@@ -80,7 +80,7 @@ std::optional<file::ReadError> MainWindow::openCodeplugFile(const QString& path)
 void MainWindow::showReadNotices(const std::vector<file::ReadNotice>& notices) {
     QStringList messages;
     for (const file::ReadNotice& notice : notices) {
-        messages.append(QString::fromStdString(notice.message));
+        messages.append(messageText(notice.message, document_.pack()));
     }
     if (messages.isEmpty()) {
         statusBar()->clearMessage();
@@ -99,12 +99,13 @@ void MainWindow::saveFile() {
     }
     if (const auto error =
             file::saveCodeplug(localPath(path), document_.codeplug(), document_.pack())) {
-        showWarning(QString::fromStdString(*error));
+        showWarning(*error);
     }
 }
 
-void MainWindow::showWarning(const QString& message) {
-    QMessageBox::warning(this, warningCaption(document_.pack()), message);
+void MainWindow::showWarning(const model::Message& message) {
+    QMessageBox::warning(this, warningCaption(document_.pack()),
+                         messageText(message, document_.pack()));
 }
 
 }  // namespace hm3300::app

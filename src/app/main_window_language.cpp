@@ -42,6 +42,7 @@ bool MainWindow::loadLanguagePack(const QString& name) {
 // Relabels every window first; the channel table is converted last, when the new value
 // words are known.
 void MainWindow::applyLanguage(model::Language language, const model::LanguagePack& pack) {
+    qtTranslations_.use(language);
     menu_.applyLanguage(pack);
     pages_->setTabText(kChannelEditPage, captionText(pack, 19));
     pages_->setTabText(kFunctionPage, captionText(pack, 20));

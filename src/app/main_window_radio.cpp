@@ -3,6 +3,7 @@
 
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include "app/cell_text_edit.h"
@@ -24,13 +25,10 @@ namespace {
 // sent), or a port that cannot be opened (missing device, no permission, in use).
 void reportRefusal(MainWindow& window, const link::RunOutcome& outcome) {
     if (outcome.failure == link::RunFailure::NotWritable) {
-        window.message().showWarning(
-            model::TextId::LinkErrorText,
-            QStringLiteral("The codeplug cannot be written, nothing was sent:\n") +
-                QString::fromStdString(outcome.description));
+        window.showWriteProblems(outcome.problems);
     } else {
         window.message().showWarning(model::TextId::PortErrorText,
-                                     QString::fromStdString(outcome.description));
+                                     messageText(outcome.description, window.document().pack()));
     }
 }
 
@@ -67,6 +65,18 @@ QWidget* MainWindow::createSingleChannelPage() {
 
 void MainWindow::createProgrammingDialog() {
     programmingDialog_ = new ProgrammingDialog(*this);
+    connect(programmingDialog_, &ProgrammingDialog::runSucceeded, this,
+            &MainWindow::showRunSummary);
+}
+
+// "Read 12 channels from /dev/ttyUSB0 in 22 s": what was done stays in the status bar.
+void MainWindow::showRunSummary(link::RunMode mode, int seconds) {
+    const int channels = document_.codeplug().channels.channelCount();
+    const int textId =
+        mode == link::RunMode::Read ? model::TextId::ReadSummary : model::TextId::WriteSummary;
+    statusBar()->showMessage(messageText(
+        {textId, {std::to_string(channels), portPath().toStdString(), std::to_string(seconds)}},
+        document_.pack()));
 }
 
 void MainWindow::connectChannelEditing() {

@@ -3,12 +3,17 @@
 #include <QRegularExpression>
 
 #include "model/language_pack.h"
+#include "model/message.h"
 #include "model/text_ids.h"
 
 namespace hm3300::app {
 
 QString packText(const model::LanguagePack& pack, int id) {
     return QString::fromStdString(pack.text(id));
+}
+
+QString messageText(const model::Message& message, const model::LanguagePack& pack) {
+    return QString::fromStdString(message.in(pack));
 }
 
 QString withoutAccelerator(const QString& text) {

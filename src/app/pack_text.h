@@ -5,12 +5,16 @@
 
 namespace hm3300::model {
 class LanguagePack;
-}
+class Message;
+}  // namespace hm3300::model
 
 namespace hm3300::app {
 
 // The text `id` of `pack`; empty when the pack lacks it.
 QString packText(const model::LanguagePack& pack, int id);
+
+// `message` in the language of `pack`.
+QString messageText(const model::Message& message, const model::LanguagePack& pack);
 
 // A menu text reused as a caption, without its accelerator: "关于(&A)" -> "关于",
 // "&About" -> "About", "A&&B" -> "A&B".

@@ -1,6 +1,7 @@
 #include "app/programming_dialog.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -162,24 +163,30 @@ void ProgrammingDialog::startRun() {
     }
     link::LinkTrace trace(traceFile);
     session_.setTrace(traceFile ? &trace : nullptr);
+    QElapsedTimer elapsed;
+    elapsed.start();
     const link::RunOutcome outcome =
         session_.run([this](int value, int /*maximum*/) { showProgress(value); });
     session_.setTrace(nullptr);
     startButton_->setEnabled(true);
     running_ = false;
-    if (outcome.ok() && session_.mode() == link::RunMode::Read) {
+    if (!outcome.ok()) {
+        reportFailure(outcome, traceFile ? tracePath : QString());
+        return;
+    }
+    if (session_.mode() == link::RunMode::Read) {
         // The read replaced the whole codeplug: every page shows it.
         document_.notifyReplaced();
     }
-    if (!outcome.ok()) {
-        reportFailure(outcome, traceFile ? tracePath : QString());
-    }
+    emit runSucceeded(session_.mode(), static_cast<int>((elapsed.elapsed() + 500) / 1000));
 }
 
 void ProgrammingDialog::reportFailure(const link::RunOutcome& outcome, const QString& tracePath) {
-    QString detail = QString::fromStdString(outcome.description);
+    const model::LanguagePack& pack = document_.pack();
+    QString detail = messageText(outcome.description, pack);
     if (!tracePath.isEmpty()) {
-        detail += QStringLiteral("\nThe conversation with the radio is in ") + tracePath;
+        detail += QLatin1Char('\n') +
+                  messageText({model::TextId::TraceKeptAt, {tracePath.toStdString()}}, pack);
     }
     window_.message().showWarning(model::TextId::LinkErrorText, detail);
 }

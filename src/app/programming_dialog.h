@@ -52,6 +52,10 @@ public:
     // The start button: one programming run in the prepared mode.
     void startRun();
 
+signals:
+    // A run ended well after about `seconds`.
+    void runSucceeded(link::RunMode mode, int seconds);
+
 protected:
     void showEvent(QShowEvent* event) override;
     // Every way of closing (close button, Esc, the window system) passes here.

@@ -11,14 +11,6 @@ namespace hm3300::cli {
 
 namespace {
 
-int countChannels(const model::Codeplug& codeplug) {
-    int count = 0;
-    for (int number = 1; number <= model::ChannelTable::kRows; ++number) {
-        count += codeplug.channels.row(number).exists() ? 1 : 0;
-    }
-    return count;
-}
-
 int read(const Arguments& arguments, CommandContext& context) {
     const auto output = arguments.value("-o");
     if (!output || output->empty()) {
@@ -44,7 +36,7 @@ int read(const Arguments& arguments, CommandContext& context) {
     if (!context.save(*output)) {
         return ExitStatus::FileError;
     }
-    std::cerr << "read " << countChannels(context.codeplug) << " channels from "
+    std::cerr << "read " << context.codeplug.channels.channelCount() << " channels from "
               << radio->session.portPath << " into " << *output << "\n";
     return ExitStatus::Success;
 }

@@ -9,6 +9,7 @@
 #include "codec/name_codec.h"
 #include "codec/tone_codec.h"
 #include "model/quoted_text.h"
+#include "model/text_ids.h"
 
 namespace hm3300::codec {
 
@@ -20,7 +21,9 @@ using model::Option;
 using model::OptionDefinition;
 using model::OptionKind;
 // Texts come from files and from the operator: control characters are shown escaped.
+using model::Message;
 using model::quotedText;
+namespace TextId = model::TextId;
 
 std::string numberText(double value) {
     char buffer[32];
@@ -30,7 +33,7 @@ std::string numberText(double value) {
 
 class ProblemList {
 public:
-    void add(int channel, std::string_view field, std::string message) {
+    void add(int channel, std::string_view field, model::Message message) {
         problems_.push_back({channel, std::string(field), std::move(message)});
     }
     std::vector<WriteProblem> take() { return std::move(problems_); }
@@ -43,12 +46,9 @@ void checkFrequency(int number, const Channel& channel, ChannelField field, Prob
     const std::string& text = channel[field];
     if (text.empty()) {
         // Only TxFreq can be empty here: an empty RxFreq means there is no channel.
-        out.add(number, fieldName(field),
-                "the transmit frequency is empty; a channel needs one (form 145.12500)");
+        out.add(number, fieldName(field), Message(TextId::EmptyTxFreq));
     } else if (!isRasterFrequency(text)) {
-        out.add(number, fieldName(field),
-                quotedText(text) +
-                    " is not a frequency on the 5 kHz or 6.25 kHz raster (form 145.12500)");
+        out.add(number, fieldName(field), {TextId::OffRaster, {quotedText(text)}});
     }
 }
 
@@ -58,9 +58,7 @@ void checkTone(int number, const Channel& channel, ChannelField field,
         return;
     }
     out.add(number, fieldName(field),
-            quotedText(channel[field]) + " is not in the tone list; use " +
-                quotedText(texts.OffText) +
-                ", a CTCSS tone 63.0 to 254.1 or a DCS code D017N to D754N or D017I to D754I");
+            {TextId::NotATone, {quotedText(channel[field]), quotedText(texts.OffText)}});
 }
 
 void checkAlias(int number, const Channel& channel, ProblemList& out) {
@@ -68,14 +66,11 @@ void checkAlias(int number, const Channel& channel, ProblemList& out) {
     const std::size_t shown = displayableLength(alias);
     if (shown != alias.size()) {
         out.add(number, fieldName(ChannelField::Alias),
-                quotedText(alias) +
-                    " has characters the radio cannot show; use 0-9, A-Z, blank, *, +, -, ., / "
-                    "and _");
+                {TextId::AliasUnshowable, {quotedText(alias)}});
     }
     if (shown > kNameLength) {
         out.add(number, fieldName(ChannelField::Alias),
-                quotedText(alias) + " has " + std::to_string(shown) +
-                    " characters the radio can show; at most 6 fit");
+                {TextId::AliasTooLong, {quotedText(alias), std::to_string(shown)}});
     }
 }
 
@@ -93,8 +88,7 @@ void checkValueText(int number, const Channel& channel, ChannelField field,
     for (model::ValueKind kind : kinds) {
         allowed += (allowed.empty() ? "" : ", ") + quotedText(texts.text(kind));
     }
-    out.add(number, fieldName(field),
-            quotedText(text) + " is not one of the current texts " + allowed + " (or empty)");
+    out.add(number, fieldName(field), {TextId::NotAValueText, {quotedText(text), allowed}});
 }
 
 void checkChannel(int number, const Channel& channel, const model::ValueTexts& texts,
@@ -130,23 +124,21 @@ void checkNumber(const OptionDefinition& definition, double value, ProblemList& 
     if (inRange && units == std::floor(units)) {
         return;
     }
-    out.add(
-        0, definition.key,
-        numberText(value) + (inRange ? " cannot be kept by the radio" : " is outside the range") +
-            "; allowed are " + numberText(definition.minimum) + " to " +
-            numberText(definition.maximum) + " in steps of " + numberText(definition.radioUnit));
+    out.add(0, definition.key,
+            {inRange ? TextId::NumberBetweenUnits : TextId::NumberOutOfRange,
+             {numberText(value), numberText(definition.minimum), numberText(definition.maximum),
+              numberText(definition.radioUnit)}});
 }
 
 void checkDtmfText(const OptionDefinition& definition, const std::string& text, ProblemList& out) {
     if (!std::all_of(text.begin(), text.end(), isDtmfDigit)) {
-        out.add(
-            0, definition.key,
-            quotedText(text) + " has characters that are no DTMF digits; use 0-9, A-D, * and #");
+        out.add(0, definition.key, {TextId::NotDtmf, {quotedText(text)}});
     }
     if (text.size() > definition.maxLength) {
         out.add(0, definition.key,
-                quotedText(text) + " has " + std::to_string(text.size()) + " digits; at most " +
-                    std::to_string(definition.maxLength) + " fit");
+                {TextId::TooManyDigits,
+                 {quotedText(text), std::to_string(text.size()),
+                  std::to_string(definition.maxLength)}});
     }
 }
 
@@ -156,7 +148,7 @@ void checkPassword(const model::RadioSettings& settings, ProblemList& out) {
     if (settings.flag(Option::ChangePassword) &&
         !model::isRadioPassword(model::effectivePassword(password))) {
         out.add(0, optionDefinition(Option::Password).key,
-                quotedText(password) + " is not six decimal digits");
+                {TextId::NotAPassword, {quotedText(password)}});
     }
 }
 
@@ -167,8 +159,8 @@ void checkSettings(const model::RadioSettings& settings, ProblemList& out) {
                 const int index = settings.choice(definition.option);
                 if (index < 0 || index >= definition.itemCount) {
                     out.add(0, definition.key,
-                            "item " + std::to_string(index) + " does not exist; choose 0 to " +
-                                std::to_string(definition.itemCount - 1));
+                            {TextId::NoSuchItem,
+                             {std::to_string(index), std::to_string(definition.itemCount - 1)}});
                 }
                 break;
             }
@@ -190,10 +182,16 @@ void checkSettings(const model::RadioSettings& settings, ProblemList& out) {
 
 }  // namespace
 
+model::Message WriteProblem::text(model::Message fieldName) const {
+    if (channel > 0) {
+        return {TextId::ChannelProblem,
+                {model::ChannelTable::rowLabel(channel), std::move(fieldName), message}};
+    }
+    return {TextId::AboutThing, {std::move(fieldName), message}};
+}
+
 std::string WriteProblem::toString() const {
-    const std::string where =
-        channel > 0 ? "CH" + model::ChannelTable::rowLabel(channel) + " " : "";
-    return where + field + ": " + message;
+    return text(field).english();
 }
 
 std::string formatWriteProblems(const std::vector<WriteProblem>& problems) {

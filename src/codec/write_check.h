@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/codeplug.h"
+#include "model/message.h"
 #include "model/value_texts.h"
 
 namespace hm3300::codec {
@@ -13,9 +14,12 @@ namespace hm3300::codec {
 struct WriteProblem {
     int channel = 0;    // 1-128, or 0 for a radio-wide option
     std::string field;  // "TxFreq", or an option's file key such as "Stun Code"
-    std::string message;
+    model::Message message;
 
-    // "CH012 TxFreq: <message>" or "Stun Code: <message>"
+    // The whole problem with the field called `fieldName`: "CH012 <field>: <message>" or
+    // "<field>: <message>".
+    model::Message text(model::Message fieldName) const;
+    // text(field) in English.
     std::string toString() const;
     bool operator==(const WriteProblem&) const = default;
 };
@@ -25,7 +29,7 @@ struct WriteProblem {
 std::vector<WriteProblem> checkWritable(const model::Codeplug& codeplug,
                                         const model::ValueTexts& texts);
 
-// The problems for a person, one a line, in the order found: channels first, then options.
+// The problems in English, one a line, in the order found: channels first, then options.
 std::string formatWriteProblems(const std::vector<WriteProblem>& problems);
 
 }  // namespace hm3300::codec

@@ -10,21 +10,22 @@
 
 #include "model/codeplug.h"
 #include "model/language_pack.h"
+#include "model/message.h"
 
 namespace hm3300::file {
 
 struct ReadError {
     enum class Kind { CannotRead, WrongHeader, Malformed };
     Kind kind;
-    int line = 0;         // 1-based line of a malformed value, 0 when not about one line
-    std::string message;  // says what was wrong, with the file name and line where known
+    int line = 0;            // 1-based line of a malformed value, 0 when not about one line
+    model::Message message;  // says what was wrong, with the file name and line where known
 };
 
 // Something the reader passed over without failing: lines after the last channel line, or
 // a channel line without a receive frequency whose other fields were left out.
 struct ReadNotice {
-    int line = 0;         // 1-based line it is about
-    std::string message;  // says what was passed over, with the file name and line
+    int line = 0;            // 1-based line it is about
+    model::Message message;  // says what was passed over, with the file name and line
 };
 
 // The file's text as the writer would produce it under `pack` (UTF-8, CR LF).
@@ -32,8 +33,8 @@ std::string formatCodeplug(const model::Codeplug& codeplug, const model::Languag
 
 // Writes `path` in GBK with CR LF, through a temporary file renamed over the target, so a
 // failed save leaves any earlier file intact. Returns an error message, or nothing.
-std::optional<std::string> saveCodeplug(const std::string& path, const model::Codeplug& codeplug,
-                                        const model::LanguagePack& pack);
+std::optional<model::Message> saveCodeplug(const std::string& path, const model::Codeplug& codeplug,
+                                           const model::LanguagePack& pack);
 
 // Reads `path` (GBK or UTF-8, CR LF or LF) into `codeplug` as Open does: the band texts are
 // selected in or added to the band lists, the settings the file carries are set, the

@@ -13,6 +13,7 @@
 #include "file/gbk_text.h"
 #include "file/utf8_text.h"
 #include "model/quoted_text.h"
+#include "model/text_ids.h"
 
 namespace hm3300::file {
 
@@ -25,9 +26,15 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::size_t kMaxFileSize = 1 << 20;
 constexpr int kLastSettingLine = 57;
 
-ReadError malformed(std::size_t line, const std::string& what) {
-    return {ReadError::Kind::Malformed, static_cast<int>(line),
-            "line " + std::to_string(line) + ": " + what};
+namespace TextId = model::TextId;
+using model::Message;
+
+Message atLine(std::size_t line, Message what) {
+    return {TextId::AtLine, {std::to_string(line), std::move(what)}};
+}
+
+ReadError malformed(std::size_t line, Message what) {
+    return {ReadError::Kind::Malformed, static_cast<int>(line), atLine(line, std::move(what))};
 }
 
 using model::quotedText;
@@ -72,8 +79,7 @@ std::optional<ReadError> decode(std::string_view bytes, bool hasUtf8Mark, std::s
         return std::nullopt;
     }
     if (hasUtf8Mark) {
-        return malformed(lineNumberAt(bytes, invalid),
-                         "the file is marked as UTF-8 but this line is not valid UTF-8");
+        return malformed(lineNumberAt(bytes, invalid), Message(TextId::NotUtf8Line));
     }
     TextConversion converted = gbkToUtf8(bytes);
     switch (converted.status) {
@@ -81,12 +87,12 @@ std::optional<ReadError> decode(std::string_view bytes, bool hasUtf8Mark, std::s
             text = std::move(converted.text);
             return std::nullopt;
         case TextConversion::Status::NoConverter:
-            return ReadError{ReadError::Kind::CannotRead, 0, "this system has no GBK converter"};
+            return ReadError{ReadError::Kind::CannotRead, 0, Message(TextId::NoGbkConverter)};
         case TextConversion::Status::Unconvertible:
             // The encoding that reads further is most likely the file's own, so its first
             // fault is the one to show.
             return malformed(lineNumberAt(bytes, std::max(invalid, converted.failedAt)),
-                             "the text is neither GBK nor UTF-8");
+                             Message(TextId::NeitherGbkNorUtf8));
     }
     return std::nullopt;
 }
@@ -112,9 +118,9 @@ std::optional<double> parseDecimal(std::string_view text) {
 }
 
 ReadError expectedNumber(std::size_t lineNumber, const LayoutLine& layout, std::string_view found) {
-    return malformed(lineNumber, quotedText(layout.key()) + " expects a number at character " +
-                                     std::to_string(layout.valuePosition()) + ", found " +
-                                     quotedText(found));
+    return malformed(lineNumber, {TextId::ExpectsNumber,
+                                  {quotedText(layout.key()), std::to_string(layout.valuePosition()),
+                                   quotedText(found)}});
 }
 
 std::optional<ReadError> readSetting(std::size_t lineNumber, const LayoutLine& layout,
@@ -210,16 +216,13 @@ bool readChannel(std::string_view line, model::Channel& channel) {
 
 ReadNotice leftOutFields(std::size_t lineNumber, int channel) {
     return {static_cast<int>(lineNumber),
-            "line " + std::to_string(lineNumber) + ": channel " + std::to_string(channel) +
-                " has no receive frequency at character 9, so it is read as an empty channel and "
-                "the rest of the line is left out"};
+            atLine(lineNumber, {TextId::ChannelWithoutFrequency, {std::to_string(channel)}})};
 }
 
 ReadNotice ignoredLines(std::size_t count) {
     const int line = kLineCount + 1;
-    return {line, "line " + std::to_string(line) + ": " + std::to_string(count) +
-                      (count == 1 ? " line after the last channel line is ignored"
-                                  : " lines after the last channel line are ignored")};
+    return {line, atLine(line, {count == 1 ? TextId::LineIgnored : TextId::LinesIgnored,
+                                {std::to_string(count)}})};
 }
 
 }  // namespace
@@ -241,9 +244,8 @@ std::optional<ReadError> readCodeplug(std::string_view bytes, model::Codeplug& c
         header.remove_suffix(1);
     }
     if (header != kHeader) {
-        return ReadError{ReadError::Kind::WrongHeader, 1,
-                         "the first line is not " + quotedText(kHeader) +
-                             ", so this is not an HM-3300 codeplug file"};
+        return ReadError{
+            ReadError::Kind::WrongHeader, 1, {TextId::NotACodeplug, {quotedText(kHeader)}}};
     }
 
     std::string text;
@@ -253,8 +255,7 @@ std::optional<ReadError> readCodeplug(std::string_view bytes, model::Codeplug& c
     const std::vector<std::string_view> lines = splitLines(text);
     if (lines.size() < kLastSettingLine) {
         return malformed(lines.size() + 1,
-                         "the file ends before the radio settings are complete (line " +
-                             std::to_string(kLastSettingLine) + ")");
+                         {TextId::EndsBeforeSettings, {std::to_string(kLastSettingLine)}});
     }
 
     model::Codeplug result = codeplug;
@@ -298,11 +299,11 @@ std::optional<ReadError> openCodeplug(const std::string& path, model::Codeplug& 
     std::vector<ReadNotice> found;
     auto error = readCodeplug(bytes, codeplug, texts, found);
     if (error) {
-        error->message = quotedText(path) + ": " + error->message;
+        error->message = {TextId::AboutThing, {quotedText(path), std::move(error->message)}};
         return error;
     }
     for (ReadNotice& notice : found) {
-        notice.message = quotedText(path) + ": " + notice.message;
+        notice.message = {TextId::AboutThing, {quotedText(path), std::move(notice.message)}};
         notices.push_back(std::move(notice));
     }
     return std::nullopt;

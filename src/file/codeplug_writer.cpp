@@ -9,6 +9,7 @@
 #include "file/utf8_text.h"
 #include "model/choice_items.h"
 #include "model/quoted_text.h"
+#include "model/text_ids.h"
 
 namespace hm3300::file {
 
@@ -86,21 +87,25 @@ std::string formatCodeplug(const model::Codeplug& codeplug, const model::Languag
     return text;
 }
 
-std::optional<std::string> saveCodeplug(const std::string& path, const model::Codeplug& codeplug,
-                                        const model::LanguagePack& pack) {
+std::optional<model::Message> saveCodeplug(const std::string& path, const model::Codeplug& codeplug,
+                                           const model::LanguagePack& pack) {
+    namespace TextId = model::TextId;
     const std::string text = formatCodeplug(codeplug, pack);
     const TextConversion gbk = utf8ToGbk(text);
     switch (gbk.status) {
         case TextConversion::Status::Ok:
             return replaceFile(path, gbk.text);
         case TextConversion::Status::NoConverter:
-            return "cannot save " + model::quotedText(path) + ": this system has no GBK converter";
+            return model::Message(TextId::CannotSave, {model::quotedText(path),
+                                                       model::Message(TextId::NoGbkConverter)});
         case TextConversion::Status::Unconvertible: {
             const std::string_view character =
                 firstCharacters(std::string_view(text).substr(gbk.failedAt), 1);
-            return "cannot save " + model::quotedText(path) + ": line " +
-                   std::to_string(lineNumberAt(text, gbk.failedAt)) + " holds " +
-                   model::quotedText(character) + ", which the GBK code page cannot represent";
+            return model::Message(TextId::CannotSave,
+                                  {model::quotedText(path),
+                                   {TextId::NotInGbk,
+                                    {std::to_string(lineNumberAt(text, gbk.failedAt)),
+                                     model::quotedText(character)}}});
         }
     }
     return {};

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "model/quoted_text.h"
+#include "model/text_ids.h"
 
 namespace hm3300::file {
 
@@ -17,24 +18,57 @@ namespace {
 // Symbolic links followed from one name before the system's own limit would refuse it too.
 constexpr int kMaxLinks = 40;
 
-std::string failure(std::string_view what, const std::string& path, int error) {
-    return std::string(what) + " " + model::quotedText(path) + ": " + std::strerror(error);
+namespace TextId = model::TextId;
+using model::Message;
+
+// The system's reason in the user's language where it is a common one; otherwise the
+// system's own words.
+Message systemError(int error) {
+    switch (error) {
+        case ENOENT:
+            return Message(TextId::NoSuchFile);
+        case EACCES:
+        case EPERM:
+            return Message(TextId::PermissionDenied);
+        case EROFS:
+            return Message(TextId::ReadOnlyDisk);
+        case ENOSPC:
+        case EDQUOT:
+            return Message(TextId::DiskFull);
+        case EISDIR:
+            return Message(TextId::IsAFolder);
+        case ENOTDIR:
+            return Message(TextId::PathNotFolder);
+        case ELOOP:
+            return Message(TextId::TooManyLinks);
+        default:
+            return std::strerror(error);
+    }
 }
 
-std::string_view kindOf(mode_t mode) {
+// `action` (TextId::CannotSave, CannotOpen, CannotRead) on `path` failed for `reason`.
+Message failure(int action, const std::string& path, Message reason) {
+    return {action, {model::quotedText(path), std::move(reason)}};
+}
+
+Message failure(int action, const std::string& path, int error) {
+    return failure(action, path, systemError(error));
+}
+
+Message kindOf(mode_t mode) {
     if (S_ISDIR(mode)) {
-        return "a folder";
+        return Message(TextId::KindFolder);
     }
     if (S_ISFIFO(mode)) {
-        return "a FIFO";
+        return Message(TextId::KindFifo);
     }
     if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return "a device";
+        return Message(TextId::KindDevice);
     }
     if (S_ISSOCK(mode)) {
-        return "a socket";
+        return Message(TextId::KindSocket);
     }
-    return "something else";
+    return Message(TextId::KindOther);
 }
 
 // Closes a descriptor on every path out of a function.
@@ -97,38 +131,37 @@ struct SaveTarget {
 // link. Only a regular file or a free name is replaced: renaming over a folder, a FIFO or a
 // device would put a file where something else belongs. Checked by type, because the
 // permission test passes everything for root.
-std::optional<std::string> findSaveTarget(const std::string& path, SaveTarget& target) {
+std::optional<model::Message> findSaveTarget(const std::string& path, SaveTarget& target) {
     std::filesystem::path current = path;
     for (int links = 0;; ++links) {
         struct stat info {};
         if (::lstat(current.c_str(), &info) != 0) {
             if (errno != ENOENT) {
-                return failure("cannot save", path, errno);
+                return failure(TextId::CannotSave, path, errno);
             }
             target = {current.string(), false, 0};
             return std::nullopt;
         }
         if (!S_ISLNK(info.st_mode)) {
             if (!S_ISREG(info.st_mode)) {
-                return "cannot save " + model::quotedText(path) + ": it is " +
-                       std::string(kindOf(info.st_mode)) +
-                       ", not a regular file, and is left as it is";
+                return failure(TextId::CannotSave, path,
+                               {TextId::NotARegularFileKept, {kindOf(info.st_mode)}});
             }
             // A write-protected file stays protected, although the folder would allow
             // replacing it.
             if (::access(current.c_str(), W_OK) != 0) {
-                return failure("cannot save", path, errno);
+                return failure(TextId::CannotSave, path, errno);
             }
             target = {current.string(), true, info.st_mode & 07777};
             return std::nullopt;
         }
         if (links == kMaxLinks) {
-            return failure("cannot save", path, ELOOP);
+            return failure(TextId::CannotSave, path, ELOOP);
         }
         std::error_code error;
         const std::filesystem::path next = std::filesystem::read_symlink(current, error);
         if (error) {
-            return failure("cannot save", path, error.value());
+            return failure(TextId::CannotSave, path, error.value());
         }
         current = next.is_absolute() ? next : current.parent_path() / next;
     }
@@ -136,27 +169,26 @@ std::optional<std::string> findSaveTarget(const std::string& path, SaveTarget& t
 
 }  // namespace
 
-std::optional<std::string> readWholeFile(const std::string& path, std::size_t maxSize,
-                                         std::string& contents) {
+std::optional<model::Message> readWholeFile(const std::string& path, std::size_t maxSize,
+                                            std::string& contents) {
     // Without O_NONBLOCK, opening a FIFO waits until some program opens it for writing.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
-        return failure("cannot open", path, errno);
+        return failure(TextId::CannotOpen, path, errno);
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
-        return failure("cannot read", path, errno);
+        return failure(TextId::CannotRead, path, errno);
     }
     if (S_ISDIR(info.st_mode)) {
-        return failure("cannot read", path, EISDIR);
+        return failure(TextId::CannotRead, path, EISDIR);
     }
     // A pipe is read to its end; a device such as a terminal might never end.
     if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode)) {
-        return "cannot read " + model::quotedText(path) + ": it is " +
-               std::string(kindOf(info.st_mode)) + ", not a file";
+        return failure(TextId::CannotRead, path, {TextId::NotAFile, {kindOf(info.st_mode)}});
     }
     if (::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK) != 0) {
-        return failure("cannot read", path, errno);
+        return failure(TextId::CannotRead, path, errno);
     }
     contents.clear();
     char buffer[16384];
@@ -166,20 +198,19 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t ma
             if (errno == EINTR) {
                 continue;
             }
-            return failure("cannot read", path, errno);
+            return failure(TextId::CannotRead, path, errno);
         }
         if (got == 0) {
             return std::nullopt;
         }
         if (contents.size() + static_cast<std::size_t>(got) > maxSize) {
-            return "cannot read " + model::quotedText(path) + ": larger than " +
-                   std::to_string(maxSize) + " bytes, too large for this kind of file";
+            return failure(TextId::CannotRead, path, {TextId::TooLarge, {std::to_string(maxSize)}});
         }
         contents.append(buffer, static_cast<std::size_t>(got));
     }
 }
 
-std::optional<std::string> checkReplaceable(const std::string& path) {
+std::optional<model::Message> checkReplaceable(const std::string& path) {
     SaveTarget target;
     if (auto error = findSaveTarget(path, target)) {
         return error;
@@ -187,14 +218,14 @@ std::optional<std::string> checkReplaceable(const std::string& path) {
     std::string temporaryPath;
     Descriptor fd(createTemporary(target.path, temporaryPath));
     if (fd.get() < 0) {
-        return failure("cannot save", path, errno);
+        return failure(TextId::CannotSave, path, errno);
     }
     fd.close();
     ::unlink(temporaryPath.c_str());
     return std::nullopt;
 }
 
-std::optional<std::string> replaceFile(const std::string& path, std::string_view contents) {
+std::optional<model::Message> replaceFile(const std::string& path, std::string_view contents) {
     SaveTarget target;
     if (auto error = findSaveTarget(path, target)) {
         return error;
@@ -202,7 +233,7 @@ std::optional<std::string> replaceFile(const std::string& path, std::string_view
     std::string temporaryPath;
     Descriptor fd(createTemporary(target.path, temporaryPath));
     if (fd.get() < 0) {
-        return failure("cannot save", path, errno);
+        return failure(TextId::CannotSave, path, errno);
     }
     // The new file keeps the old one's permissions. Where that fails it keeps the usual ones
     // for a new file, which loses no data, so the save goes on.
@@ -213,7 +244,7 @@ std::optional<std::string> replaceFile(const std::string& path, std::string_view
         ::rename(temporaryPath.c_str(), target.path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporaryPath.c_str());
-        return failure("cannot save", path, error);
+        return failure(TextId::CannotSave, path, error);
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "link/frame.h"
 #include "link/memory_map.h"
+#include "model/text_ids.h"
 
 namespace hm3300::link {
 
@@ -72,17 +73,17 @@ Reply waitUntilReady(SerialLink& link) {
     return acceptedOnAck(link, kReadyRequest, kHandshakeWaitMs);
 }
 
-std::string describeRefusal(Verdict verdict, std::string_view received) {
+model::Message describeRefusal(Verdict verdict, std::string_view received) {
     switch (verdict) {
         case Verdict::Accepted:
             return {};
         case Verdict::Refused:
-            return received.empty() ? "no reply" : "unexpected reply";
+            return model::Message(received.empty() ? model::TextId::NoReply
+                                                   : model::TextId::UnexpectedReply);
         case Verdict::KeptBusy:
-            return "the radio answered Busy " + std::to_string(kMaxBusyReplies) + " times in a row";
+            return {model::TextId::KeptBusy, {std::to_string(kMaxBusyReplies)}};
         case Verdict::KeptBadReplies:
-            return std::to_string(kMaxBadReplies) +
-                   " replies in a row had a wrong checksum or were not the block asked for";
+            return {model::TextId::KeptBadReplies, {std::to_string(kMaxBadReplies)}};
     }
     return {};
 }

@@ -9,6 +9,7 @@
 
 #include "codec/hex_text.h"
 #include "link/serial_link.h"
+#include "model/message.h"
 
 namespace hm3300::link {
 
@@ -50,6 +51,6 @@ Reply writeBlock(SerialLink& link, std::uint16_t address, std::string_view data)
 Reply waitUntilReady(SerialLink& link);
 
 // What a refused reply was, in words ("no reply", "the radio answered Busy 20 times").
-std::string describeRefusal(Verdict verdict, std::string_view received);
+model::Message describeRefusal(Verdict verdict, std::string_view received);
 
 }  // namespace hm3300::link

@@ -6,6 +6,7 @@
 #include "link/frame.h"
 #include "link/read_procedure.h"
 #include "link/write_procedure.h"
+#include "model/text_ids.h"
 
 namespace hm3300::link {
 
@@ -38,14 +39,15 @@ void handshake(RunContext& run) {
             return;
         }
     }
-    run.fail("handshake", run.link.rxBuffer().empty() ? "the radio did not answer"
-                                                      : "the radio did not identify itself");
+    run.fail(model::Message(model::TextId::HandshakeStep),
+             model::Message(run.link.rxBuffer().empty() ? model::TextId::RadioSilent
+                                                        : model::TextId::RadioUnidentified));
 }
 
 void waitReady(RunContext& run) {
     const Reply reply = waitUntilReady(run.link);
     if (!reply.accepted()) {
-        run.fail("ready", reply.verdict);
+        run.fail(model::Message(model::TextId::ReadyStep), reply.verdict);
     }
 }
 
@@ -70,7 +72,8 @@ RunOutcome runProgramming(SerialLink& link, RunMode mode, model::Codeplug& docum
     RunContext run(link, document, texts, gaugeMaximum(mode), progress);
     run.showGauge(0);
     if (!link.resetPort(kPortResetWaitMs)) {
-        run.fail("port", "the serial port could not be opened again", RunFailure::PortUnavailable);
+        run.fail(model::Message(model::TextId::PortStep),
+                 model::Message(model::TextId::PortNotReopened), RunFailure::PortUnavailable);
         return run.outcome();
     }
     handshake(run);

@@ -4,26 +4,27 @@
 
 #include "codec/write_check.h"
 #include "link/link_trace.h"
+#include "model/text_ids.h"
 
 namespace hm3300::link {
 
 namespace {
 
+namespace TextId = model::TextId;
+
 RunOutcome notWritable(std::vector<codec::WriteProblem> problems) {
     RunOutcome outcome;
     outcome.failure = RunFailure::NotWritable;
-    outcome.step = "write check";
-    outcome.received = "nothing";
-    outcome.description = codec::formatWriteProblems(problems);
+    outcome.step = model::Message(TextId::WriteCheckStep);
+    outcome.description = model::Message(TextId::CannotBeWritten);
     outcome.problems = std::move(problems);
     return outcome;
 }
 
-RunOutcome portUnavailable(std::string reason) {
+RunOutcome portUnavailable(model::Message reason) {
     RunOutcome outcome;
     outcome.failure = RunFailure::PortUnavailable;
-    outcome.step = "port";
-    outcome.received = "nothing";
+    outcome.step = model::Message(TextId::PortStep);
     outcome.description = std::move(reason);
     return outcome;
 }
@@ -52,14 +53,14 @@ RunOutcome RadioSession::open(RunMode mode, const SessionOptions& options) {
             return notWritable(std::move(problems));
         }
     }
-    if (std::string reason = ports_.probe(options.portPath); !reason.empty()) {
+    if (model::Message reason = ports_.probe(options.portPath); !reason.empty()) {
         return portUnavailable(std::move(reason));
     }
     auto port = ports_.create(options.portPath);
     auto link = std::make_unique<SerialLink>(*port, waiter_);
     port->attach(*link);
     if (!port->setOpen(true)) {
-        return portUnavailable(options.portPath + " cannot be opened: " + port->problem());
+        return portUnavailable({TextId::PortCannotOpen, {options.portPath, port->problem()}});
     }
     link->setSingleHead(options.singleHead);
     link->setPacing(options.pacing);
@@ -90,9 +91,10 @@ RunOutcome RadioSession::run(const ProgressCallback& progress) {
     }
     // Set when the port reset could not reopen the port or the cable was pulled.
     if (const std::string problem = port_->problem(); !outcome.ok() && !problem.empty()) {
-        outcome.description += "; " + options_.portPath + ": " + problem;
+        outcome.description = {TextId::WithPortProblem,
+                               {std::move(outcome.description), options_.portPath, problem}};
     }
-    note(outcome.ok() ? "done" : outcome.description);
+    note(outcome.ok() ? "done" : outcome.description.english());
     return outcome;
 }
 

@@ -19,6 +19,7 @@
 #include "link/run_outcome.h"
 #include "link/serial_link.h"
 #include "model/codeplug.h"
+#include "model/message.h"
 #include "model/value_texts.h"
 
 namespace hm3300::link {
@@ -31,7 +32,7 @@ public:
     virtual ~PortProvider() = default;
     // Why `path` cannot be opened for reading and writing at this moment, and what to do
     // about it; empty when it can.
-    virtual std::string probe(const std::string& path) = 0;
+    virtual model::Message probe(const std::string& path) = 0;
     // A closed port on `path`.
     virtual std::unique_ptr<Port> create(const std::string& path) = 0;
 };

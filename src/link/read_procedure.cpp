@@ -3,31 +3,34 @@
 #include "codec/channel_slot.h"
 #include "link/blocks.h"
 #include "link/memory_map.h"
+#include "model/text_ids.h"
 
 namespace hm3300::link {
 
 namespace {
 
 using model::ChannelField;
+namespace TextId = model::TextId;
 
 constexpr std::string_view kErasedBand = "FFF-FFFMHz";
 
 // A block read once, refused at the first unexpected reply, decoded into the settings.
 struct SettingsBlock {
-    std::string_view step;
+    int step;  // the text id of its name
     std::uint16_t address;
     void (*decode)(std::string_view data, model::RadioSettings& settings);
 };
 
-constexpr SettingsBlock kOptionBlock{"option block", kOptionBlockAddress, decodeOptionBlock};
-constexpr SettingsBlock kDtmfBlock{"DTMF block", kDtmfBlockAddress, decodeDtmfBlock};
-constexpr SettingsBlock kCodeBlock{"code block", kCodeBlockAddress, decodeCodeBlock};
-constexpr SettingsBlock kPasswordBlock{"password block", kPasswordBlockAddress,
+constexpr SettingsBlock kOptionBlock{TextId::OptionBlockStep, kOptionBlockAddress,
+                                     decodeOptionBlock};
+constexpr SettingsBlock kDtmfBlock{TextId::DtmfBlockStep, kDtmfBlockAddress, decodeDtmfBlock};
+constexpr SettingsBlock kCodeBlock{TextId::CodeBlockStep, kCodeBlockAddress, decodeCodeBlock};
+constexpr SettingsBlock kPasswordBlock{TextId::PasswordBlockStep, kPasswordBlockAddress,
                                        decodePasswordBlock};
-constexpr SettingsBlock kIdBlock{"ID block", kIdBlockAddress, decodeIdBlock};
+constexpr SettingsBlock kIdBlock{TextId::IdBlockStep, kIdBlockAddress, decodeIdBlock};
 
 bool readSettingsBlock(RunContext& run, const SettingsBlock& block) {
-    const auto data = run.readOnce(block.step, block.address);
+    const auto data = run.readOnce(model::Message(block.step), block.address);
     if (data) {
         block.decode(*data, run.document.settings);
     }
@@ -82,7 +85,7 @@ bool readCallBlock(RunContext& run, int block) {
 }  // namespace
 
 void readRadio(RunContext& run) {
-    const auto bands = run.readOnce("band block", kBandBlockAddress);
+    const auto bands = run.readOnce(model::Message(TextId::BandBlockStep), kBandBlockAddress);
     if (!bands) {
         return;
     }

@@ -4,16 +4,11 @@
 #include <cassert>
 
 #include "link/memory_map.h"
+#include "model/text_ids.h"
 
 namespace hm3300::link {
 
-namespace {
-
-std::string receivedText(const HexText& rxBuffer) {
-    return rxBuffer.empty() ? "nothing" : rxBuffer;
-}
-
-}  // namespace
+namespace TextId = model::TextId;
 
 RunContext::RunContext(SerialLink& link, model::Codeplug& document, const model::ValueTexts& texts,
                        int gaugeMaximum, ProgressCallback progress)
@@ -23,7 +18,7 @@ RunContext::RunContext(SerialLink& link, model::Codeplug& document, const model:
       gaugeMaximum_(gaugeMaximum),
       progress_(std::move(progress)) {}
 
-std::optional<HexText> RunContext::readOnce(std::string_view step, std::uint16_t address) {
+std::optional<HexText> RunContext::readOnce(const model::Message& step, std::uint16_t address) {
     Reply reply = readBlock(link, address, kBlockSize);
     if (!reply.accepted()) {
         fail(step, reply.verdict);
@@ -46,11 +41,11 @@ void RunContext::showGauge(int value) {
     }
 }
 
-void RunContext::fail(std::string_view step, Verdict verdict) {
+void RunContext::fail(const model::Message& step, Verdict verdict) {
     fail(step, describeRefusal(verdict, link.rxBuffer()));
 }
 
-void RunContext::fail(std::string_view step, std::string description, RunFailure kind) {
+void RunContext::fail(const model::Message& step, model::Message description, RunFailure kind) {
     linkOk = false;
     if (failure_) {
         return;
@@ -59,13 +54,13 @@ void RunContext::fail(std::string_view step, std::string description, RunFailure
     failure.step = step;
     if (link.stopped()) {
         failure.failure = RunFailure::Interrupted;
-        failure.received = "nothing";
-        failure.description = "interrupted at the " + failure.step;
+        failure.description = {TextId::InterruptedAt, {step}};
     } else {
         failure.failure = kind;
-        failure.received = receivedText(link.rxBuffer());
-        failure.description =
-            failure.step + " failed: " + description + " (received " + failure.received + ")";
+        failure.received = link.rxBuffer();
+        const model::Message received =
+            failure.received.empty() ? model::Message(TextId::Nothing) : failure.received;
+        failure.description = {TextId::StepFailed, {step, std::move(description), received}};
     }
     failure_ = std::move(failure);
 }
@@ -81,17 +76,17 @@ RunOutcome RunContext::outcome() const {
     return outcome;
 }
 
-std::string channelSlotStep(int channel) {
-    return "channel " + std::to_string(channel) + " slot";
+model::Message channelSlotStep(int channel) {
+    return {TextId::ChannelSlotStep, {std::to_string(channel)}};
 }
-std::string nameSlotStep(int channel) {
-    return "alias of channel " + std::to_string(channel);
+model::Message nameSlotStep(int channel) {
+    return {TextId::AliasStep, {std::to_string(channel)}};
 }
-std::string callBlockStep(int block) {
-    return "call block " + std::to_string(block);
+model::Message callBlockStep(int block) {
+    return {TextId::CallBlockStep, {std::to_string(block)}};
 }
-std::string clearedBlockStep(int block) {
-    return "cleared block " + std::to_string(block);
+model::Message clearedBlockStep(int block) {
+    return {TextId::ClearedBlockStep, {std::to_string(block)}};
 }
 
 }  // namespace hm3300::link

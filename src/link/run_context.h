@@ -12,6 +12,7 @@
 #include "link/run_outcome.h"
 #include "link/serial_link.h"
 #include "model/codeplug.h"
+#include "model/message.h"
 #include "model/value_texts.h"
 
 namespace hm3300::link {
@@ -53,7 +54,7 @@ public:
 
     // Reads a block that gets no second chance: the run fails at the first refusal, and the
     // result is empty.
-    std::optional<HexText> readOnce(std::string_view step, std::uint16_t address);
+    std::optional<HexText> readOnce(const model::Message& step, std::uint16_t address);
 
     void progressStep();
     void gaugeFull();
@@ -61,8 +62,8 @@ public:
 
     // linkOk := false; the first failure of a run is the one reported. A failure after the
     // user asked the link to stop is reported as the interruption.
-    void fail(std::string_view step, Verdict verdict);
-    void fail(std::string_view step, std::string description,
+    void fail(const model::Message& step, Verdict verdict);
+    void fail(const model::Message& step, model::Message description,
               RunFailure kind = RunFailure::LinkFailed);
 
     RunOutcome outcome() const;
@@ -74,9 +75,9 @@ private:
 };
 
 // Step names of the blocks.
-std::string channelSlotStep(int channel);
-std::string nameSlotStep(int channel);
-std::string callBlockStep(int block);
-std::string clearedBlockStep(int block);
+model::Message channelSlotStep(int channel);
+model::Message nameSlotStep(int channel);
+model::Message callBlockStep(int block);
+model::Message clearedBlockStep(int block);
 
 }  // namespace hm3300::link

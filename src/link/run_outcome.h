@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "codec/write_check.h"
+#include "model/message.h"
 
 namespace hm3300::link {
 
@@ -21,12 +22,12 @@ struct RunOutcome {
     // What failed: "write check", "port", "handshake", "ready", "band block",
     // "channel 12 slot", "alias of channel 12", "option block", "DTMF block", "call block 2",
     // "cleared block 3", "password block", "ID block", "code block". Empty on success.
-    std::string step;
-    // The reply that was refused, as HexText, or "nothing".
+    model::Message step;
+    // The reply that was refused, as HexText; empty when nothing came.
     std::string received;
-    // One line for a person: "channel 12 slot failed: no reply (received nothing)"; for a
-    // refused write, every problem, one a line.
-    std::string description;
+    // For a person: "channel 12 slot failed: no reply (received nothing)". A refused write
+    // lists its problems instead.
+    model::Message description;
     // Why a write was not even started: every value the radio cannot take.
     std::vector<codec::WriteProblem> problems;
     // The gauge count the run reached.

@@ -3,12 +3,14 @@
 #include "codec/channel_slot.h"
 #include "link/blocks.h"
 #include "link/memory_map.h"
+#include "model/text_ids.h"
 
 namespace hm3300::link {
 
 namespace {
 
 using model::ChannelField;
+namespace TextId = model::TextId;
 using model::Option;
 
 // Band 1's receive upper limit reads "FFF" when the radio's band block is erased; such a
@@ -16,19 +18,20 @@ using model::Option;
 constexpr std::string_view kErasedLimit = "FFF";
 
 bool bandCheck(RunContext& run) {
-    const auto data = run.readOnce("band block", kBandBlockAddress);
+    const model::Message bandBlock(TextId::BandBlockStep);
+    const auto data = run.readOnce(bandBlock, kBandBlockAddress);
     if (!data) {
         return false;
     }
     if (data->starts_with(kErasedLimit)) {
-        run.fail("band block", "the radio's band block is erased");
+        run.fail(bandBlock, model::Message(TextId::BandBlockErased));
         return false;
     }
     return true;
 }
 
 // A refused block clears linkOk but does not stop the caller's loop.
-void writeOnce(RunContext& run, std::string_view step, std::uint16_t address,
+void writeOnce(RunContext& run, const model::Message& step, std::uint16_t address,
                std::string_view data) {
     const Reply reply = writeBlock(run.link, address, data);
     if (!reply.accepted()) {
@@ -65,12 +68,14 @@ void writeRadio(RunContext& run, std::string_view startChannel) {
     if (!run.linkOk) {
         return;
     }
-    writeOnce(run, "option block", kOptionBlockAddress, encodeOptionBlock(settings, startChannel));
+    writeOnce(run, model::Message(TextId::OptionBlockStep), kOptionBlockAddress,
+              encodeOptionBlock(settings, startChannel));
     run.progressStep();
     if (!run.linkOk) {
         return;
     }
-    writeOnce(run, "DTMF block", kDtmfBlockAddress, encodeDtmfBlock(settings));
+    writeOnce(run, model::Message(TextId::DtmfBlockStep), kDtmfBlockAddress,
+              encodeDtmfBlock(settings));
     run.progressStep();
     if (!run.linkOk) {
         return;
@@ -89,18 +94,20 @@ void writeRadio(RunContext& run, std::string_view startChannel) {
         run.progressStep();
     }
     if (run.linkOk && settings.flag(Option::ChangePassword)) {
-        writeOnce(run, "password block", kPasswordBlockAddress, encodePasswordBlock(settings));
+        writeOnce(run, model::Message(TextId::PasswordBlockStep), kPasswordBlockAddress,
+                  encodePasswordBlock(settings));
         run.progressStep();
     }
     if (!run.linkOk) {
         return;
     }
-    writeOnce(run, "ID block", kIdBlockAddress, encodeIdBlock(settings));
+    writeOnce(run, model::Message(TextId::IdBlockStep), kIdBlockAddress, encodeIdBlock(settings));
     run.progressStep();
     if (!run.linkOk) {
         return;
     }
-    writeOnce(run, "code block", kCodeBlockAddress, encodeCodeBlock(settings));
+    writeOnce(run, model::Message(TextId::CodeBlockStep), kCodeBlockAddress,
+              encodeCodeBlock(settings));
     run.gaugeFull();
 }
 

@@ -1,5 +1,6 @@
 #include "model/channel_table.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdio>
 
@@ -19,6 +20,11 @@ std::string ChannelTable::rowLabel(int number) {
     char label[8];
     std::snprintf(label, sizeof label, "%03d", number);
     return label;
+}
+
+int ChannelTable::channelCount() const {
+    return static_cast<int>(
+        std::count_if(rows_.begin(), rows_.end(), [](const Channel& row) { return row.exists(); }));
 }
 
 void ChannelTable::clearAll() {

@@ -19,6 +19,8 @@ public:
     static std::string rowLabel(int number);
 
     void clearAll();
+    // How many rows hold a channel.
+    int channelCount() const;
     // The language switch: every recognised value text becomes the text of `texts`.
     void convertValueTexts(const ValueTexts& texts);
     // Single-head operation: the radio cannot use VOX, so every Vox that is the current

@@ -12,7 +12,9 @@
 namespace hm3300::model {
 
 // Generated at build time from lang/chinese.lng.
-extern const std::string_view kBuiltinPackText;
+extern const std::string_view kBuiltinChinese;
+extern const std::string_view kBuiltinEnglish;
+extern const std::string_view kBuiltinTaiwan;
 
 namespace {
 
@@ -46,8 +48,13 @@ std::optional<Language> languageFromPackName(std::string_view name) {
 }
 
 const LanguagePack& LanguagePack::builtin() {
-    static const LanguagePack pack = *parse(kBuiltinPackText);
-    return pack;
+    return builtin(Language::Chinese);
+}
+
+const LanguagePack& LanguagePack::builtin(Language language) {
+    static const std::array<LanguagePack, 3> packs{*parse(kBuiltinChinese), *parse(kBuiltinEnglish),
+                                                   *parse(kBuiltinTaiwan)};
+    return packs[static_cast<std::size_t>(language)];
 }
 
 std::optional<LanguagePack> LanguagePack::parse(std::string_view content, std::string* error) {

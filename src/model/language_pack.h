@@ -19,6 +19,9 @@ class LanguagePack {
 public:
     // The simplified-Chinese texts built into the program, used when no pack file is found.
     static const LanguagePack& builtin();
+    // The texts of `language` as built into the program: the command line speaks the
+    // built-in English.
+    static const LanguagePack& builtin(Language language);
 
     // Parses pack text; a malformed line or an id given twice is reported in `error` and the
     // parse fails.

@@ -36,14 +36,102 @@ inline constexpr int UnreadableFrequency = 146;
 inline constexpr int FastLink = 201;      // the Options item, and the dialog's pacing line
 inline constexpr int StandardLink = 202;  // the dialog's pacing line without it
 
+// Messages, see model/message.h: "%1", "%2", ... are the places of their arguments.
+inline constexpr int AtLine = 301;
+inline constexpr int AboutThing = 302;
+inline constexpr int NotUtf8Line = 303;
+inline constexpr int NoGbkConverter = 304;
+inline constexpr int NeitherGbkNorUtf8 = 305;
+inline constexpr int ExpectsNumber = 306;
+inline constexpr int ChannelWithoutFrequency = 307;
+inline constexpr int LineIgnored = 308;
+inline constexpr int LinesIgnored = 309;
+inline constexpr int NotACodeplug = 310;
+inline constexpr int EndsBeforeSettings = 311;
+inline constexpr int CannotSave = 313;
+inline constexpr int NotInGbk = 314;
+inline constexpr int CannotOpen = 315;
+inline constexpr int CannotRead = 316;
+inline constexpr int NotARegularFileKept = 317;
+inline constexpr int NotAFile = 318;
+inline constexpr int KindFolder = 319;
+inline constexpr int KindFifo = 320;
+inline constexpr int KindDevice = 321;
+inline constexpr int KindSocket = 322;
+inline constexpr int KindOther = 323;
+inline constexpr int TooLarge = 324;
+inline constexpr int NoSuchFile = 325;
+inline constexpr int PermissionDenied = 326;
+inline constexpr int ReadOnlyDisk = 327;
+inline constexpr int DiskFull = 328;
+inline constexpr int IsAFolder = 329;
+inline constexpr int PathNotFolder = 330;
+inline constexpr int TooManyLinks = 331;
+inline constexpr int EmptyTxFreq = 340;
+inline constexpr int OffRaster = 341;
+inline constexpr int NotATone = 342;
+inline constexpr int AliasUnshowable = 343;
+inline constexpr int AliasTooLong = 344;
+inline constexpr int NotAValueText = 345;
+inline constexpr int NumberBetweenUnits = 346;
+inline constexpr int NumberOutOfRange = 347;
+inline constexpr int NotDtmf = 348;
+inline constexpr int TooManyDigits = 349;
+inline constexpr int NotAPassword = 350;
+inline constexpr int NoSuchItem = 351;
+inline constexpr int ChannelProblem = 352;
+inline constexpr int Nothing = 360;
+inline constexpr int StepFailed = 361;
+inline constexpr int InterruptedAt = 362;
+inline constexpr int ChannelSlotStep = 363;
+inline constexpr int AliasStep = 364;
+inline constexpr int CallBlockStep = 365;
+inline constexpr int ClearedBlockStep = 366;
+inline constexpr int BandBlockStep = 367;
+inline constexpr int OptionBlockStep = 368;
+inline constexpr int DtmfBlockStep = 369;
+inline constexpr int CodeBlockStep = 370;
+inline constexpr int PasswordBlockStep = 371;
+inline constexpr int IdBlockStep = 372;
+inline constexpr int HandshakeStep = 373;
+inline constexpr int ReadyStep = 374;
+inline constexpr int PortStep = 375;
+inline constexpr int WriteCheckStep = 376;
+inline constexpr int NoReply = 377;
+inline constexpr int UnexpectedReply = 378;
+inline constexpr int KeptBusy = 379;
+inline constexpr int KeptBadReplies = 380;
+inline constexpr int RadioSilent = 381;
+inline constexpr int RadioUnidentified = 382;
+inline constexpr int PortNotReopened = 383;
+inline constexpr int BandBlockErased = 384;
+inline constexpr int PortCannotOpen = 385;
+inline constexpr int WithPortProblem = 386;
+inline constexpr int GuideMissing = 387;
+inline constexpr int PortMissing = 390;
+inline constexpr int PortNoPermission = 391;
+inline constexpr int PortInUse = 392;
+inline constexpr int NotSerialPort = 393;
+inline constexpr int PortLocked = 394;
+inline constexpr int TraceKeptAt = 395;
+inline constexpr int CannotBeWritten = 396;
+inline constexpr int ReadSummary = 397;
+inline constexpr int WriteSummary = 398;
+inline constexpr int ProblemsHint = 399;
+
 // Every id a complete pack carries.
-inline constexpr std::array<int, 131> kAll{
-    1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14,  15,  16,  17,  18,  19,
-    20,  21,  22,  23,  24,  25,  26,  27,  28,  29,  30,  31,  32,  34,  35,  36,  37,  38,  39,
-    40,  41,  42,  43,  45,  46,  47,  48,  56,  57,  58,  59,  60,  61,  62,  64,  65,  66,  67,
-    70,  73,  74,  75,  76,  77,  78,  79,  80,  81,  82,  83,  84,  85,  87,  88,  89,  90,  91,
-    93,  94,  95,  96,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 112,
-    113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130, 131,
-    132, 133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 143, 144, 145, 146, 201, 202};
+inline constexpr std::array<int, 212> kAll{
+    1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14,  15,  16,  17,  18,
+    19,  20,  21,  22,  23,  24,  25,  26,  27,  28,  29,  30,  31,  32,  34,  35,  36,  37,
+    38,  39,  40,  41,  42,  43,  45,  46,  47,  48,  56,  57,  58,  59,  60,  61,  62,  64,
+    65,  66,  67,  70,  73,  74,  75,  76,  77,  78,  79,  80,  81,  82,  83,  84,  85,  87,
+    88,  89,  90,  91,  93,  94,  95,  96,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106,
+    107, 108, 109, 110, 112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123, 124, 125,
+    126, 127, 128, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 143,
+    144, 145, 146, 201, 202, 301, 302, 303, 304, 305, 306, 307, 308, 309, 310, 311, 313, 314,
+    315, 316, 317, 318, 319, 320, 321, 322, 323, 324, 325, 326, 327, 328, 329, 330, 331, 340,
+    341, 342, 343, 344, 345, 346, 347, 348, 349, 350, 351, 352, 360, 361, 362, 363, 364, 365,
+    366, 367, 368, 369, 370, 371, 372, 373, 374, 375, 376, 377, 378, 379, 380, 381, 382, 383,
+    384, 385, 386, 387, 390, 391, 392, 393, 394, 395, 396, 397, 398, 399};
 
 }  // namespace hm3300::model::TextId

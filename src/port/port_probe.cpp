@@ -8,17 +8,22 @@
 #include <cerrno>
 #include <cstring>
 
+#include "model/text_ids.h"
+
 namespace hm3300::port {
 
 namespace {
 
-PortProbe failure(PortProbe::Problem problem, const QString& reason) {
-    return {problem, reason};
+namespace TextId = model::TextId;
+
+PortProbe failure(PortProbe::Problem problem, model::Message reason) {
+    return {problem, std::move(reason)};
 }
 
 // The operating system's answer, which tells a missing device from a refused or busy one.
 PortProbe probeDevice(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
+    const std::string device = path.toStdString();
     const int fd = ::open(name.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
@@ -26,29 +31,22 @@ PortProbe probeDevice(const QString& path) {
             case ENOENT:
             case ENODEV:
             case ENXIO:
-                return failure(PortProbe::Problem::Missing,
-                               path +
-                                   " does not exist: check that the programming cable is "
-                                   "plugged in and that the port name is right");
+                return failure(PortProbe::Problem::Missing, {TextId::PortMissing, {device}});
             case EACCES:
             case EPERM:
                 return failure(PortProbe::Problem::NoPermission,
-                               "no permission to open " + path +
-                                   ": add your user to the dialout group (sudo usermod -aG "
-                                   "dialout $USER), then log in again");
+                               {TextId::PortNoPermission, {device}});
             case EBUSY:
-                return failure(PortProbe::Problem::Busy,
-                               path + " is in use by another program: close it and try again");
+                return failure(PortProbe::Problem::Busy, {TextId::PortInUse, {device}});
             default:
-                return failure(
-                    PortProbe::Problem::Other,
-                    path + " cannot be opened: " + QString::fromLocal8Bit(std::strerror(error)));
+                return failure(PortProbe::Problem::Other,
+                               {TextId::PortCannotOpen, {device, std::strerror(error)}});
         }
     }
     const bool terminal = ::isatty(fd) == 1;
     ::close(fd);
     if (!terminal) {
-        return failure(PortProbe::Problem::NotSerial, path + " is not a serial port");
+        return failure(PortProbe::Problem::NotSerial, {TextId::NotSerialPort, {device}});
     }
     return {};
 }
@@ -65,11 +63,11 @@ PortProbe probePort(const QString& path) {
     serial.setPortName(path);
     if (!serial.open(QIODevice::ReadWrite)) {
         if (serial.error() == QSerialPort::PermissionError) {
-            return failure(PortProbe::Problem::Busy,
-                           path + " is locked by another program: close it and try again");
+            return failure(PortProbe::Problem::Busy, {TextId::PortLocked, {path.toStdString()}});
         }
-        return failure(PortProbe::Problem::Other,
-                       path + " cannot be opened: " + serial.errorString());
+        return failure(
+            PortProbe::Problem::Other,
+            {TextId::PortCannotOpen, {path.toStdString(), serial.errorString().toStdString()}});
     }
     serial.close();
     return probe;

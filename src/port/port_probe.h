@@ -4,14 +4,16 @@
 
 #include <QString>
 
+#include "model/message.h"
+
 namespace hm3300::port {
 
 struct PortProbe {
     enum class Problem { None, Missing, NoPermission, Busy, NotSerial, Other };
 
     Problem problem = Problem::None;
-    // One line for a person: what is wrong and what to do. Empty when the port is free.
-    QString reason;
+    // For a person: what is wrong and what to do. Empty when the port is free.
+    model::Message reason;
 
     explicit operator bool() const { return problem == Problem::None; }
 };

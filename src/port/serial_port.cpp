@@ -64,8 +64,8 @@ void SerialPort::receive() {
     }
 }
 
-std::string SerialPortProvider::probe(const std::string& path) {
-    return probePort(QString::fromStdString(path)).reason.toStdString();
+model::Message SerialPortProvider::probe(const std::string& path) {
+    return probePort(QString::fromStdString(path)).reason;
 }
 
 std::unique_ptr<link::Port> SerialPortProvider::create(const std::string& path) {

@@ -31,7 +31,7 @@ private:
 // The serial devices of this machine: probePort and SerialPort.
 class SerialPortProvider : public link::PortProvider {
 public:
-    std::string probe(const std::string& path) override;
+    model::Message probe(const std::string& path) override;
     std::unique_ptr<link::Port> create(const std::string& path) override;
 };
 

@@ -66,7 +66,7 @@ std::optional<std::string> saveImage(const std::filesystem::path& path, RadioMem
     const RadioMemory::Bytes& bytes = memory.bytes();
     const std::string_view contents(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (auto error = file::replaceFile(path.string(), contents)) {
-        return error;
+        return error->english();
     }
     memory.markSaved();
     return std::nullopt;

@@ -3,12 +3,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "app/about_dialog.h"
 #include "app/confirm_dialog.h"
 #include "app/function_options_page.h"
+#include "app/help.h"
 #include "shell_fixture.h"
 
 namespace hm3300::app::test {
@@ -109,6 +112,52 @@ private slots:
         window->menu().languages[0]->trigger();
         QCOMPARE(channel[model::ChannelField::ScanAdd], "启用");
         QCOMPARE(channel[model::ChannelField::Bandwidth], "窄带");
+    }
+
+    // Qt's own texts (file dialogs, message box buttons) follow the language.
+    void qtsOwnTextsFollowTheLanguage() {
+        const AppFolder folder;
+        auto window = folder.start();
+        const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+        QCOMPARE(cancel(), QStringLiteral("取消"));
+        window->menu().languages[1]->trigger();
+        QCOMPARE(cancel(), QStringLiteral("Cancel"));
+        window->menu().languages[2]->trigger();
+        QCOMPARE(cancel(), QStringLiteral("取消"));
+    }
+
+    // The language chosen last is remembered in a section of its own; UNWISE.INI decides
+    // only until a language has been chosen.
+    void theChosenLanguageIsRememberedOverTheInstallersChoice() {
+        const AppFolder folder;
+        folder.write(QStringLiteral("UNWISE.INI"), "[Language]\nmsg1=Installation Logs\n");
+        {
+            auto window = folder.start();
+            QCOMPARE(window->document().language(), model::Language::English);
+            window->menu().languages[2]->trigger();
+            window->close();
+        }
+        const QSettings file(folder.file(QStringLiteral("myini.ini")), QSettings::IniFormat);
+        QCOMPARE(file.value(QStringLiteral("language/pack")).toString(), QStringLiteral("taiwan"));
+        auto window = folder.start();
+        QCOMPARE(window->document().language(), model::Language::Taiwan);
+        QVERIFY(window->menu().languages[2]->isChecked());
+    }
+
+    // Help shows the guide in the program's own window: the Chinese one for both Chinese
+    // interfaces.
+    void helpShowsTheGuideOfTheLanguage() {
+        const AppFolder folder;
+        folder.write(QStringLiteral("user-guide.html"), "<html><body>English guide</body></html>");
+        folder.write(QStringLiteral("user-guide.zh.html"), "<html><body>中文指南</body></html>");
+        auto window = folder.start();
+        window->menu().help->trigger();
+        QVERIFY(window->helpWindow() && window->helpWindow()->isVisible());
+        QCOMPARE(window->helpWindow()->browser()->toPlainText(), QStringLiteral("中文指南"));
+        window->menu().languages[1]->trigger();
+        window->menu().help->trigger();
+        QCOMPARE(window->helpWindow()->browser()->toPlainText(), QStringLiteral("English guide"));
+        QCOMPARE(window->helpWindow()->windowTitle(), QStringLiteral("Help"));
     }
 };
 

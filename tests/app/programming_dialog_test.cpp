@@ -4,9 +4,11 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>
@@ -16,6 +18,7 @@
 #include "app/channel_grid.h"
 #include "app/confirm_dialog.h"
 #include "app/programming_dialog.h"
+#include "app/write_problems_dialog.h"
 #include "shell_fixture.h"
 #include "support/virtual_radio.h"
 
@@ -133,7 +136,10 @@ private slots:
         const MessageRecord& message = answerer.messages().front();
         QCOMPARE(message.caption, QStringLiteral("警告"));
         QVERIFY(message.text.startsWith(QStringLiteral("无法打开通信端口")));
-        QVERIFY2(message.detail.contains(QStringLiteral("does not exist")),
+        // The reason and what to do, in the window's language.
+        QVERIFY2(message.detail.contains(QStringLiteral("不存在：请检查写频线")),
+                 qPrintable(message.detail));
+        QVERIFY2(!message.detail.contains(QStringLiteral("does not exist")),
                  qPrintable(message.detail));
         QCOMPARE(message.pendingCommand, editor::PendingCommand::MessageOnly);
     }
@@ -191,7 +197,8 @@ private slots:
         QVERIFY2(message.detail.startsWith(QStringLiteral("handshake failed")),
                  qPrintable(message.detail));
         // The trace of the run is kept for a bug report, and the warning says where.
-        const QString tracePath = message.detail.section(QStringLiteral(" is in "), 1);
+        QString tracePath = message.detail.section(QStringLiteral(" is kept in "), 1);
+        tracePath.chop(1);  // the full stop
         QVERIFY2(tracePath.endsWith(QStringLiteral("last-run.trace")), qPrintable(message.detail));
         QFile trace(tracePath);
         QVERIFY(trace.open(QIODevice::ReadOnly));
@@ -219,14 +226,15 @@ private slots:
 
         QCOMPARE(answerer.messages().size(), std::size_t{1});
         const QString& detail = answerer.messages().front().detail;
-        QVERIFY2(detail.startsWith(QStringLiteral("band block failed")), qPrintable(detail));
+        QVERIFY2(detail.startsWith(QStringLiteral("频段块失败：意外的应答")), qPrintable(detail));
         QVERIFY(window->document().codeplug() == shown);
         QCOMPARE(channelGrid(*window)->model()->index(0, 1).data().toString(),
                  QString::fromStdString(shown.channels.row(1)[model::ChannelField::RxFreq]));
     }
 
     // The write check runs before the port is opened: the dialog does not open, nothing
-    // reaches the radio, and every problem is listed.
+    // reaches the radio, and every problem is listed by channel and field in the window's
+    // language. Double-clicking a problem shows its cell.
     void unwritableCodeplugSendsNothingAndListsEveryProblem() {
         const testing::TemporaryFolder radioFolder;
         const testing::VirtualRadio radio(radioFolder);
@@ -241,18 +249,47 @@ private slots:
         }
         codeplug.channels.row(7)[model::ChannelField::TxFreq] = "";
         codeplug.channels.row(1)[model::ChannelField::RxTone] = "99.9";
+        codeplug.settings.setNumber(model::Option::Digit_Time, 105);
+        codeplug.bands[model::BandListId::BAND_Rx] = {{"400-470MHz"}, 0};
         window->document().notifyReplaced();
-        const MessageAnswerer answerer(window->message());
+        window->pages()->setCurrentIndex(kDtmfPage);
 
+        QString headline;
+        QStringList problems;
+        const ModalAnswer answer([&](QWidget* dialog) {
+            auto* list = qobject_cast<WriteProblemsDialog*>(dialog)->list();
+            headline = qobject_cast<WriteProblemsDialog*>(dialog)->headline()->text();
+            for (int row = 0; row < list->count(); ++row) {
+                problems.append(list->item(row)->text());
+            }
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            const QRect cell = list->visualItemRect(list->item(1));
+            // An item view takes a double click as the second press on the pressed item.
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+            if (dialog->isVisible()) {
+                dialog->close();  // the test fails below; the run must not hang
+            }
+        });
         const DialogRecord dialog = runCommand(*window, &MainWindow::writeToRadio, startRun);
 
         QVERIFY(!dialog.shown);
-        QCOMPARE(answerer.messages().size(), std::size_t{1});
-        const QString& detail = answerer.messages().front().detail;
-        QVERIFY2(detail.contains(QStringLiteral("nothing was sent")), qPrintable(detail));
-        QVERIFY2(detail.contains(QStringLiteral("\nCH001 RxTone: ")), qPrintable(detail));
-        QVERIFY2(detail.contains(QStringLiteral("\nCH007 TxFreq: ")), qPrintable(detail));
+        QVERIFY(answer.answered());
+        QVERIFY2(headline.startsWith(QStringLiteral("写频数据无法写入电台")), qPrintable(headline));
+        QCOMPARE(
+            problems,
+            QStringList({QStringLiteral("信道 001 QT/DQT解码：\"99.9\" 不在亚音列表中；请使用 "
+                                        "\"禁用\"、CTCSS 亚音 63.0 至 254.1 或 DCS 码 "
+                                        "D017N 至 D754N、D017I 至 D754I"),
+                         QStringLiteral("信道 007 发射频率：发射频率为空；信道需要发射频率"
+                                        "（格式 145.12500）"),
+                         QStringLiteral("DTMF持续时间[毫秒]：105 电台无法保存；允许 50 至 200，"
+                                        "步进 10")}));
         QVERIFY(radio.log().empty());
+        // The double-clicked problem: channel 7's transmit frequency in the grid.
+        QCOMPARE(window->pages()->currentIndex(), static_cast<int>(kChannelEditPage));
+        QCOMPARE(channelGrid(*window)->currentIndex().row(), 6);
+        QCOMPARE(channelGrid(*window)->currentIndex().column(), 3);
     }
 
     // The sample written into a fresh radio with the protocol's fixed waits, then read back
@@ -284,6 +321,11 @@ private slots:
         QVERIFY(answerer.messages().empty());
         QCOMPARE(dialog.pacing, QStringLiteral("快速连接"));
         QCOMPARE(dialog.gaugeValueAfterRun, 138);
+        // What was done stays in the status bar.
+        const QString done = window->statusBar()->currentMessage();
+        QVERIFY2(done.startsWith(QStringLiteral("已从 %1 读出 12 个信道，用时 ")
+                                     .arg(QString::fromStdString(radio.port()))),
+                 qPrintable(done));
 
         const QTableView* grid = channelGrid(*window);
         for (int number = 1; number <= model::ChannelTable::kRows; ++number) {

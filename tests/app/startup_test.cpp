@@ -108,13 +108,18 @@ private slots:
         }
     }
 
-    void helpPrefersTheCompiledHelpFile() {
+    // The Chinese guide serves both Chinese interfaces; the English one stands in for it.
+    void theGuideFollowsTheLanguage() {
         const AppFolder folder;
-        QCOMPARE(helpDocumentPath(folder.path()), QString());
+        QCOMPARE(userGuidePath(folder.path(), model::Language::English), QString());
+        const QString english = folder.file(QStringLiteral("user-guide.html"));
+        const QString chinese = folder.file(QStringLiteral("user-guide.zh.html"));
         folder.write(QStringLiteral("user-guide.html"), "<html></html>");
-        QCOMPARE(helpDocumentPath(folder.path()), folder.file(QStringLiteral("user-guide.html")));
-        folder.write(QStringLiteral("HM3300D.chm"), "ITSF");
-        QCOMPARE(helpDocumentPath(folder.path()), folder.file(QStringLiteral("HM3300D.chm")));
+        QCOMPARE(userGuidePath(folder.path(), model::Language::Taiwan), english);
+        folder.write(QStringLiteral("user-guide.zh.html"), "<html></html>");
+        QCOMPARE(userGuidePath(folder.path(), model::Language::English), english);
+        QCOMPARE(userGuidePath(folder.path(), model::Language::Chinese), chinese);
+        QCOMPARE(userGuidePath(folder.path(), model::Language::Taiwan), chinese);
     }
 
     void storedChoicesAreAppliedAsMenuActions() {

@@ -164,7 +164,7 @@ TEST_F(CliTest, ReadRefusesAnOutputItCouldNotSaveBeforeTheRadioIsRead) {
     const std::pair<std::string, std::string> outputs[] = {
         {folder.path().string(), "it is a folder, not a regular file"},
         {folder.file("fifo"), "it is a FIFO, not a regular file"},
-        {folder.file("no/such/out.p46"), "No such file or directory"},
+        {folder.file("no/such/out.p46"), "no such file or folder"},
     };
     for (const auto& [output, reason] : outputs) {
         const CliResult result = runCli({"read", "--port", folder.file("no-port"), "-o", output,

@@ -204,7 +204,7 @@ TEST_F(CodeplugReader, ChannelLines) {
             EXPECT_TRUE(notices.empty()) << notices.front().message;
         } else {
             ASSERT_EQ(notices.size(), 1u);
-            EXPECT_EQ(notices[0].message.find(c.notice), 0u) << notices[0].message;
+            EXPECT_EQ(notices[0].message.english().find(c.notice), 0u) << notices[0].message;
         }
     }
 }
@@ -239,7 +239,7 @@ TEST_F(CodeplugReader, WrongHeaderChangesNothing) {
         const auto error = read(gbk(header + "\r\n" + rest));
         ASSERT_TRUE(error) << header;
         EXPECT_EQ(error->kind, ReadError::Kind::WrongHeader);
-        EXPECT_NE(error->message.find("first line"), std::string::npos) << error->message;
+        EXPECT_NE(error->message.english().find("first line"), std::string::npos) << error->message;
         EXPECT_TRUE(codeplug == before) << header;
     }
     const auto empty = read("");
@@ -278,7 +278,7 @@ TEST_F(CodeplugReader, MalformedValuesNameTheLineAndChangeNothing) {
         ASSERT_TRUE(error);
         EXPECT_EQ(error->kind, ReadError::Kind::Malformed);
         EXPECT_EQ(error->line, c.line);
-        EXPECT_NE(error->message.find(c.message), std::string::npos) << error->message;
+        EXPECT_NE(error->message.english().find(c.message), std::string::npos) << error->message;
         EXPECT_TRUE(codeplug == before);
     }
 }
@@ -307,7 +307,8 @@ TEST_F(CodeplugReader, OpenReportsTheFile) {
     const auto cannotOpen = openCodeplug(missing, codeplug, texts, notices);
     ASSERT_TRUE(cannotOpen);
     EXPECT_EQ(cannotOpen->kind, ReadError::Kind::CannotRead);
-    EXPECT_NE(cannotOpen->message.find(missing), std::string::npos) << cannotOpen->message;
+    EXPECT_NE(cannotOpen->message.english().find(missing), std::string::npos)
+        << cannotOpen->message;
 
     const auto folderError = openCodeplug(folder.path().string(), codeplug, texts, notices);
     ASSERT_TRUE(folderError);
@@ -326,7 +327,7 @@ TEST_F(CodeplugReader, OpenReportsTheFile) {
     const auto malformed = openCodeplug(bad, codeplug, texts, notices);
     ASSERT_TRUE(malformed);
     EXPECT_EQ(malformed->line, 13);
-    EXPECT_NE(malformed->message.find(bad), std::string::npos) << malformed->message;
+    EXPECT_NE(malformed->message.english().find(bad), std::string::npos) << malformed->message;
     EXPECT_TRUE(codeplug == before);
     EXPECT_TRUE(notices.empty());
 
@@ -337,7 +338,7 @@ TEST_F(CodeplugReader, OpenReportsTheFile) {
     ASSERT_FALSE(openCodeplug(longer, codeplug, texts, notices));
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].line, 188);
-    EXPECT_EQ(notices[0].message,
+    EXPECT_EQ(notices[0].message.english(),
               "\"" + longer + "\": line 188: 3 lines after the last channel line are ignored");
 }
 

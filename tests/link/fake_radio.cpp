@@ -198,7 +198,7 @@ private:
 
 }  // namespace
 
-std::string FakePorts::probe(const std::string&) {
+model::Message FakePorts::probe(const std::string&) {
     return missingReason;
 }
 

@@ -130,7 +130,7 @@ class FakePorts : public PortProvider {
 public:
     explicit FakePorts(FakeRadio& radio) : radio_(radio) {}
 
-    std::string probe(const std::string& path) override;
+    model::Message probe(const std::string& path) override;
     std::unique_ptr<Port> create(const std::string& path) override;
 
     // The probe's answer: why the device cannot be opened (empty: it can).

@@ -5,6 +5,7 @@
 
 #include "link/exchange.h"
 #include "link/frame.h"
+#include "model/text_ids.h"
 #include "run_fixture.h"
 
 namespace hm3300::link {
@@ -27,8 +28,8 @@ TEST_F(ProgrammingRunTest, ASilentRadioGetsSixHandshakesAndTheEndCommand) {
     const RunOutcome outcome = run(RunMode::Read);
 
     EXPECT_FALSE(outcome.ok());
-    EXPECT_EQ(outcome.step, "handshake");
-    EXPECT_EQ(outcome.received, "nothing");
+    EXPECT_EQ(outcome.step.english(), "handshake");
+    EXPECT_EQ(outcome.received, "");
     std::vector<std::string> expected(kHandshakeAttempts, std::string(kHandshakeFrame));
     expected.emplace_back(kEndFrame);
     EXPECT_EQ(bench.radio.frames(), expected);
@@ -42,9 +43,9 @@ TEST_F(ProgrammingRunTest, AnotherIdentificationIsNoHandshake) {
     bench.radio.answerAlways("0205", "06064472756D657934");  // "Drumey"
     const RunOutcome outcome = run(RunMode::Write);
 
-    EXPECT_EQ(outcome.step, "handshake");
+    EXPECT_EQ(outcome.step.english(), "handshake");
     EXPECT_EQ(outcome.received, "06064472756D657934");
-    EXPECT_THAT(outcome.description, HasSubstr("did not identify"));
+    EXPECT_THAT(outcome.description.english(), HasSubstr("did not identify"));
     EXPECT_EQ(bench.radio.frames().size(), kHandshakeAttempts + 1u);
 }
 
@@ -65,9 +66,9 @@ TEST_F(ProgrammingRunTest, AnEndlessBusyStormEndsTheRun) {
     bench.radio.answerAlways("0600", "090009");
     const RunOutcome outcome = run(RunMode::Read);
 
-    EXPECT_EQ(outcome.step, "ready");
+    EXPECT_EQ(outcome.step.english(), "ready");
     EXPECT_EQ(outcome.received, "090009");
-    EXPECT_THAT(outcome.description, HasSubstr("Busy 20 times"));
+    EXPECT_THAT(outcome.description.english(), HasSubstr("Busy 20 times"));
     EXPECT_EQ(bench.radio.framesStartingWith("060006").size(),
               static_cast<std::size_t>(kMaxBusyReplies));
     EXPECT_TRUE(bench.radio.framesStartingWith("52").empty());
@@ -78,7 +79,7 @@ TEST_F(ProgrammingRunTest, AnythingButAckToTheReadyRequestEndsTheRun) {
     bench.radio.answer("0600", {"0601"});
     const RunOutcome outcome = run(RunMode::Read);
 
-    EXPECT_EQ(outcome.step, "ready");
+    EXPECT_EQ(outcome.step.english(), "ready");
     EXPECT_EQ(outcome.received, "0601");
     EXPECT_EQ(bench.radio.frames().size(), 3u);  // handshake, ready, end
 }
@@ -87,14 +88,14 @@ TEST_F(ProgrammingRunTest, APortThatCannotBeOpenedSendsNothing) {
     bench.ports.missingReason = "/dev/ttyFAKE does not exist";
     RunOutcome outcome = run(RunMode::Read);
     EXPECT_EQ(outcome.failure, RunFailure::PortUnavailable);
-    EXPECT_EQ(outcome.description, "/dev/ttyFAKE does not exist");
+    EXPECT_EQ(outcome.description.english(), "/dev/ttyFAKE does not exist");
     EXPECT_TRUE(bench.ports.created.empty());
 
     bench.ports.missingReason.clear();
     bench.radio.portMissing = true;
     outcome = run(RunMode::Read);
     EXPECT_EQ(outcome.failure, RunFailure::PortUnavailable);
-    EXPECT_EQ(outcome.step, "port");
+    EXPECT_EQ(outcome.step.english(), "port");
     EXPECT_TRUE(bench.radio.frames().empty());
 }
 
@@ -114,13 +115,13 @@ TEST_F(ProgrammingRunTest, AWriteThatFailsTheCheckSendsNothing) {
     const RunOutcome outcome = run(RunMode::Write);
 
     EXPECT_EQ(outcome.failure, RunFailure::NotWritable);
-    EXPECT_EQ(outcome.step, "write check");
+    EXPECT_EQ(outcome.step.english(), "write check");
     ASSERT_EQ(outcome.problems.size(), 3u);
     EXPECT_EQ(outcome.problems[0].channel, 3);
     EXPECT_EQ(outcome.problems[0].field, "TxFreq");
     EXPECT_EQ(outcome.problems[1].field, "Digit Time");
     EXPECT_EQ(outcome.problems[2].field, "BOT");
-    EXPECT_EQ(outcome.description, codec::formatWriteProblems(outcome.problems));
+    EXPECT_EQ(outcome.description, model::Message(model::TextId::CannotBeWritten));
     EXPECT_TRUE(bench.ports.created.empty());
     EXPECT_TRUE(bench.radio.frames().empty());
     EXPECT_TRUE(bench.radio.openCalls().empty());

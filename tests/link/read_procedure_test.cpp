@@ -109,7 +109,7 @@ TEST_F(ReadTest, AFailedReadLeavesTheDocumentAsItWas) {
     const RunOutcome outcome = run(RunMode::Read);
 
     EXPECT_EQ(outcome.failure, RunFailure::LinkFailed);
-    EXPECT_EQ(outcome.step, "channel 5 slot");
+    EXPECT_EQ(outcome.step.english(), "channel 5 slot");
     EXPECT_EQ(outcome.received, kGarbage);
     EXPECT_EQ(requests(kChannel5Slot), 2u);
     EXPECT_TRUE(bench.radio.framesStartingWith(kChannel5Alias).empty());
@@ -132,9 +132,9 @@ TEST_F(ReadTest, OneGarbageReplyToAnAliasOrSingleBlockFailsAtOnce) {
         testing::SessionBench other;
         other.radio.answer(request, {""});
         const RunOutcome outcome = runOn(other, RunMode::Read);
-        EXPECT_EQ(outcome.step, step);
-        EXPECT_EQ(outcome.received, "nothing");
-        EXPECT_THAT(outcome.description, HasSubstr("no reply"));
+        EXPECT_EQ(outcome.step.english(), step);
+        EXPECT_EQ(outcome.received, "");
+        EXPECT_THAT(outcome.description.english(), HasSubstr("no reply"));
         EXPECT_EQ(other.radio.framesStartingWith(request).size(), 1u) << step;
         EXPECT_EQ(other.radio.frames().back(), testing::kEndFrame);
     }
@@ -147,7 +147,7 @@ TEST_F(ReadTest, CallBlocksGetASecondChance) {
 
     testing::SessionBench second;
     second.radio.answer("52030DA010", {kGarbage, kGarbage});
-    EXPECT_EQ(runOn(second, RunMode::Read).step, "call block 2");
+    EXPECT_EQ(runOn(second, RunMode::Read).step.english(), "call block 2");
 }
 
 TEST_F(ReadTest, ABadChecksumIsAskedForAgainForEveryKindOfBlock) {
@@ -163,8 +163,8 @@ TEST_F(ReadTest, ABadChecksumIsAskedForAgainForEveryKindOfBlock) {
 TEST_F(ReadTest, ChecksumsThatNeverHoldEndTheRun) {
     bench.radio.answerAlways(kChannel5Alias, kSpoiledChecksum);
     const RunOutcome outcome = run(RunMode::Read);
-    EXPECT_EQ(outcome.step, "alias of channel 5");
-    EXPECT_THAT(outcome.description, HasSubstr("wrong checksum"));
+    EXPECT_EQ(outcome.step.english(), "alias of channel 5");
+    EXPECT_THAT(outcome.description.english(), HasSubstr("wrong checksum"));
     EXPECT_EQ(requests(kChannel5Alias), static_cast<std::size_t>(kMaxBadReplies));
 }
 
@@ -183,8 +183,8 @@ TEST_F(ReadTest, ADataFrameForAnotherBlockIsAskedForAgain) {
     testing::SessionBench other;
     other.radio.answerAlways(kChannel5Slot, otherAddress);
     const RunOutcome outcome = runOn(other, RunMode::Read);
-    EXPECT_EQ(outcome.step, "channel 5 slot");
-    EXPECT_THAT(outcome.description, HasSubstr("not the block asked for"));
+    EXPECT_EQ(outcome.step.english(), "channel 5 slot");
+    EXPECT_THAT(outcome.description.english(), HasSubstr("not the block asked for"));
     // Each of the two chances of a channel slot asks up to the bound.
     EXPECT_EQ(other.radio.framesStartingWith(kChannel5Slot).size(),
               static_cast<std::size_t>(kRetryCount * kMaxBadReplies));
@@ -197,7 +197,7 @@ TEST_F(ReadTest, AStopEndsTheReadWithTheEndCommandAndLeavesTheDocument) {
     const RunOutcome outcome = run(RunMode::Read);
 
     EXPECT_EQ(outcome.failure, RunFailure::Interrupted);
-    EXPECT_THAT(outcome.description, HasSubstr("interrupted"));
+    EXPECT_THAT(outcome.description.english(), HasSubstr("interrupted"));
     EXPECT_EQ(bench.radio.frames().size(), 21u);
     EXPECT_EQ(bench.radio.frames().back(), testing::kEndFrame);
     EXPECT_EQ(testing::differences(document, before), "");
@@ -212,8 +212,8 @@ TEST_F(ReadTest, BusyRepliesRepeatTheRequest) {
 TEST_F(ReadTest, AChannelSlotThatStaysBusyFailsAfterItsRetries) {
     bench.radio.answerAlways(kChannel5Slot, "090009");
     const RunOutcome outcome = run(RunMode::Read);
-    EXPECT_EQ(outcome.step, "channel 5 slot");
-    EXPECT_THAT(outcome.description, HasSubstr("Busy"));
+    EXPECT_EQ(outcome.step.english(), "channel 5 slot");
+    EXPECT_THAT(outcome.description.english(), HasSubstr("Busy"));
     EXPECT_EQ(requests(kChannel5Slot), 2u * kMaxBusyReplies);
 }
 

@@ -104,8 +104,8 @@ TEST_F(WriteTest, AChannelSlotRefusedTwiceEndsTheWrite) {
     bench.radio.answer(kChannel5Slot, {kRefusal, ""});
     const RunOutcome outcome = run(RunMode::Write);
 
-    EXPECT_EQ(outcome.step, "channel 5 slot");
-    EXPECT_EQ(outcome.received, "nothing");
+    EXPECT_EQ(outcome.step.english(), "channel 5 slot");
+    EXPECT_EQ(outcome.received, "");
     EXPECT_EQ(sent(kChannel5Slot), 2u);
     EXPECT_EQ(procedureFrames().back(), bench.radio.framesStartingWith(kChannel5Slot).back());
     EXPECT_EQ(bench.radio.frames().back(), testing::kEndFrame);
@@ -116,7 +116,7 @@ TEST_F(WriteTest, ARefusedAliasStillWritesEveryChannelButNoLaterBlock) {
     bench.radio.answer(kChannel5Alias, {kRefusal});
     const RunOutcome outcome = run(RunMode::Write);
 
-    EXPECT_EQ(outcome.step, "alias of channel 5");
+    EXPECT_EQ(outcome.step.english(), "alias of channel 5");
     EXPECT_EQ(outcome.received, kRefusal);
     EXPECT_EQ(sent(kChannel5Alias), 1u);
     EXPECT_EQ(sent("57"), 256u);
@@ -128,7 +128,7 @@ TEST_F(WriteTest, ARefusedOptionBlockStillCountsAndStopsTheWrite) {
     bench.radio.answer("57120C80", {kRefusal});
     const RunOutcome outcome = run(RunMode::Write);
 
-    EXPECT_EQ(outcome.step, "option block");
+    EXPECT_EQ(outcome.step.english(), "option block");
     EXPECT_EQ(sent("570D0C90"), 0u);
     EXPECT_EQ(progressCount, 129);
 }
@@ -137,7 +137,7 @@ TEST_F(WriteTest, ARefusedCallBlockStillSendsTheOtherCallBlocks) {
     bench.radio.answer("57120D90", {kRefusal});
     const RunOutcome outcome = run(RunMode::Write);
 
-    EXPECT_EQ(outcome.step, "call block 1");
+    EXPECT_EQ(outcome.step.english(), "call block 1");
     EXPECT_EQ(sent("57120D8"), 1u);
     EXPECT_EQ(sent("57120DC"), 1u);
     EXPECT_EQ(sent("57120D0"), 0u);
@@ -148,7 +148,7 @@ TEST_F(WriteTest, ARefusedCodeBlockFillsTheGaugeAndFails) {
     bench.radio.answer("57120E80", {kRefusal});
     const RunOutcome outcome = run(RunMode::Write);
 
-    EXPECT_EQ(outcome.step, "code block");
+    EXPECT_EQ(outcome.step.english(), "code block");
     EXPECT_EQ(gauge.back(), std::make_pair(148, 148));
 }
 
@@ -160,8 +160,8 @@ TEST_F(WriteTest, BusyRepliesRepeatTheFrameAndAnEndlessStormIsARefusal) {
     testing::SessionBench other;
     other.radio.answerAlways("57120E00", "090009");
     const RunOutcome outcome = runOn(other, RunMode::Write);
-    EXPECT_EQ(outcome.step, "ID block");
-    EXPECT_THAT(outcome.description, HasSubstr("Busy 20 times"));
+    EXPECT_EQ(outcome.step.english(), "ID block");
+    EXPECT_THAT(outcome.description.english(), HasSubstr("Busy 20 times"));
     EXPECT_EQ(other.radio.framesStartingWith("57120E00").size(),
               static_cast<std::size_t>(kMaxBusyReplies));
     EXPECT_EQ(other.radio.framesStartingWith("57120E80").size(), 0u);
@@ -171,15 +171,15 @@ TEST_F(WriteTest, AnErasedBandBlockStopsTheWriteBeforeAnyWriteFrame) {
     std::fill_n(bench.radio.memory.begin() + kBandBlockAddress, kBlockSize, 0xFF);
     const RunOutcome outcome = run(RunMode::Write);
 
-    EXPECT_EQ(outcome.step, "band block");
-    EXPECT_THAT(outcome.description, HasSubstr("erased"));
+    EXPECT_EQ(outcome.step.english(), "band block");
+    EXPECT_THAT(outcome.description.english(), HasSubstr("erased"));
     EXPECT_EQ(sent("57"), 0u);
     EXPECT_EQ(bench.radio.frames().back(), testing::kEndFrame);
 }
 
 TEST_F(WriteTest, AnUnreadableBandBlockStopsTheWrite) {
     bench.radio.answer("52030CC010", {"0A"});
-    EXPECT_EQ(run(RunMode::Write).step, "band block");
+    EXPECT_EQ(run(RunMode::Write).step.english(), "band block");
     EXPECT_EQ(sent("57"), 0u);
 }
 
@@ -193,7 +193,7 @@ TEST_F(WriteTest, ALateAckIsNotCreditedToTheNextFrame) {
     trace = &recorder;
     const RunOutcome outcome = run(RunMode::Write);
 
-    EXPECT_EQ(outcome.step, "alias of channel 5");
+    EXPECT_EQ(outcome.step.english(), "alias of channel 5");
     EXPECT_EQ(sent("57120060"), 2u);
     EXPECT_THAT(log.str(), HasSubstr("dropped 06 00 06"));
 }
