@@ -12,9 +12,6 @@ namespace hm3300::cli {
 
 namespace {
 
-// Far above a list of 128 channels; a larger file is no channel list.
-constexpr std::size_t kMaxCsvSize = 1 << 20;
-
 std::string rows(int count) {
     return std::to_string(count) + (count == 1 ? " row" : " rows");
 }
@@ -40,7 +37,7 @@ int importChannels(const Arguments& arguments, CommandContext& context) {
         return usageError(importCommand(), "-o names no output file");
     }
     std::string bytes;
-    if (const auto error = file::readWholeFile(csvPath, kMaxCsvSize, bytes)) {
+    if (const auto error = file::readWholeFile(csvPath, csv::kMaxChannelCsvSize, bytes)) {
         std::cerr << "hm3300d-cli: " << *error << "\n";
         return ExitStatus::FileError;
     }

@@ -4,6 +4,7 @@
 // per channel. Both directions work on text alone, without files, so the window, the
 // command line and a fuzzer share them.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@
 #include "model/value_texts.h"
 
 namespace hm3300::csv {
+
+// The largest CSV file the program reads, far above a list of 128 channels.
+inline constexpr std::size_t kMaxChannelCsvSize = 1 << 20;
 
 // The header and one row per existing channel in channel order, each line ending in CR LF.
 // Frequencies are MHz with six decimals, the transmit frequency is given by Duplex and
