@@ -23,13 +23,16 @@ std::string valueOf(const ColumnValues& row, Column column) {
     return std::string(columnName(column)) + " " + model::quotedText(row[column]);
 }
 
+std::string outsideBand(std::string_view which, std::int64_t hertz, const RowRules& rules) {
+    return std::string(which) + " frequency " + megahertzText(hertz) + " MHz is outside the band " +
+           rules.bandText;
+}
+
 // The frequency on the raster, when it lies in the band; `which` names it in the problem.
 std::optional<std::string> normalized(editor::Frequency frequency, std::string_view which,
                                       const RowRules& rules, std::string& problem) {
     if (!editor::withinBand(frequency, rules.raster.band)) {
-        problem = std::string(which) + " frequency " +
-                  megahertzText(frequency.units * kHertzPerUnit) + " MHz is outside the band " +
-                  rules.bandText;
+        problem = outsideBand(which, frequency.units * kHertzPerUnit, rules);
         return std::nullopt;
     }
     return editor::normalizedFrequency(frequency, rules.raster.band, rules.raster.step);
@@ -44,8 +47,28 @@ std::optional<editor::Frequency> frequencyIn(const ColumnValues& row, Column col
     return frequency;
 }
 
+// Frequency plus or minus Offset, worked out to the hertz and then taken as if typed: the
+// editor reads only whole 100 Hz, and an offset cut to them would move the sum onto another
+// raster point.
+std::optional<editor::Frequency> offsetFrequency(const ColumnValues& row, bool plus,
+                                                 const RowRules& rules, std::string& problem) {
+    const auto rx = hertzOf(trimmed(row[Column::Frequency]));
+    const auto offset = hertzOf(trimmed(row[Column::Offset]));
+    if (!rx || !offset) {
+        problem = valueOf(row, rx ? Column::Offset : Column::Frequency) +
+                  " is not a frequency in MHz such as 435.125000";
+        return std::nullopt;
+    }
+    const std::int64_t tx = *rx + (plus ? *offset : -*offset);
+    if (tx < 0) {
+        problem = outsideBand("transmit", tx, rules);
+        return std::nullopt;
+    }
+    return editor::parseFrequency(megahertzText(tx));
+}
+
 std::optional<editor::Frequency> transmitFrequency(const ColumnValues& row, editor::Frequency rx,
-                                                   std::string& problem) {
+                                                   const RowRules& rules, std::string& problem) {
     const std::string& duplex = row[Column::Duplex];
     if (trimmed(duplex).empty()) {
         return rx;
@@ -56,18 +79,14 @@ std::optional<editor::Frequency> transmitFrequency(const ColumnValues& row, edit
             "this radio transmits";
         return std::nullopt;
     }
-    const bool plus = sameWord(duplex, "+");
-    const bool minus = sameWord(duplex, "-");
-    if (!plus && !minus && !sameWord(duplex, "split")) {
-        problem = valueOf(row, Column::Duplex) + " is not nothing, +, -, split or off";
-        return std::nullopt;
+    if (sameWord(duplex, "split")) {
+        return frequencyIn(row, Column::Offset, problem);
     }
-    const auto offset = frequencyIn(row, Column::Offset, problem);
-    if (!offset || (!plus && !minus)) {
-        return offset;
+    if (sameWord(duplex, "+") || sameWord(duplex, "-")) {
+        return offsetFrequency(row, sameWord(duplex, "+"), rules, problem);
     }
-    return editor::Frequency{rx.units + (plus ? offset->units : -offset->units),
-                             rx.finer || offset->finer};
+    problem = valueOf(row, Column::Duplex) + " is not nothing, +, -, split or off";
+    return std::nullopt;
 }
 
 std::optional<ValueKind> bandwidthOf(const ColumnValues& row, std::string& problem) {
@@ -154,7 +173,7 @@ std::optional<ChannelUpdate> readChannelRow(const ColumnValues& row, const RowRu
     }
     update.rxFreq = std::move(*rxText);
     if (carries(Column::Duplex)) {
-        const auto tx = transmitFrequency(row, *rx, problem);
+        const auto tx = transmitFrequency(row, *rx, rules, problem);
         if (!tx || !(update.txFreq = normalized(*tx, "transmit", rules, problem))) {
             return std::nullopt;
         }

@@ -56,7 +56,7 @@ std::optional<std::int64_t> hertzOf(std::string_view megahertz) {
     std::string fraction(point == std::string_view::npos ? std::string_view{}
                                                          : megahertz.substr(point + 1));
     if (whole.empty() || whole.size() > kMaxWholeDigits || !allDigits(whole) ||
-        fraction.size() > kDecimals || !allDigits(fraction)) {
+        !allDigits(fraction)) {
         return std::nullopt;
     }
     fraction.resize(kDecimals, '0');

@@ -18,7 +18,7 @@ std::string_view trimmed(std::string_view text);
 // "435.125000" for 435125000; a minus sign before a negative count.
 std::string megahertzText(std::int64_t hertz);
 
-// The exact count of hertz of a decimal MHz text with at most six decimals ("435.00625").
+// The count of hertz of a decimal MHz text ("435.00625"); digits below 1 Hz are cut.
 std::optional<std::int64_t> hertzOf(std::string_view megahertz);
 
 }  // namespace hm3300::csv

@@ -90,6 +90,8 @@ TEST(ChannelCsvImport, EveryDuplexToneAndCrossModeSetsItsFrequenciesAndTones) {
         // Words in any case, blanks around values, both band limits inside the band.
         {"031, 470 ,SPLIT, 400 ,cross,,, 23 ,nr,,dtcs->", "470.00000", "400.00000", "禁用",
          "D023N"},
+        // The offset counts to the hertz, though the editor reads only whole 100 Hz.
+        {"32,439.075000,-,7.606250,,,,,,,", "439.07500", "431.46875", "禁用", "禁用"},
     };
     model::Codeplug codeplug = sampleCodeplug();
     model::Codeplug expected = codeplug;
@@ -101,7 +103,7 @@ TEST(ChannelCsvImport, EveryDuplexToneAndCrossModeSetsItsFrequenciesAndTones) {
     ASSERT_FALSE(importChannelsCsv(csvOf(kToneHeader, rows), codeplug, chineseTexts(), result));
     EXPECT_EQ(result.imported, static_cast<int>(rows.size()));
     EXPECT_TRUE(result.reports.empty()) << describeRow(result.reports.front());
-    for (int number = 20; number <= 31; ++number) {
+    for (int number = 20; number <= 32; ++number) {
         EXPECT_EQ(codeplug.channels.row(number), expected.channels.row(number)) << number;
     }
     EXPECT_EQ(codeplug, expected);
