@@ -4,6 +4,11 @@ namespace hm3300::app {
 
 Document::Document(QObject* parent) : QObject(parent) {}
 
+void Document::replaceCodeplug(model::Codeplug codeplug) {
+    codeplug_ = std::move(codeplug);
+    emit replaced();
+}
+
 void Document::setLanguage(model::Language language, model::LanguagePack pack) {
     language_ = language;
     pack_ = std::move(pack);

@@ -32,6 +32,9 @@ public:
 
     // After New, Open or a radio read replaced the codeplug: every view shows it anew.
     void notifyReplaced() { emit replaced(); }
+    // A codeplug made apart from this one (a CSV import into a copy) takes its place as a
+    // whole, in one step, and every view shows it.
+    void replaceCodeplug(model::Codeplug codeplug);
     // After a change of channels made outside the channel views.
     void notifyChannelsChanged() { emit channelsChanged(); }
 

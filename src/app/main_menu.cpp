@@ -38,6 +38,9 @@ MainMenu::MainMenu(QMainWindow& window) {
     fileOpen = fileMenu->addAction(QStringLiteral("打开(&O)"));
     fileSave = fileMenu->addAction(QStringLiteral("保存(&S)"));
     fileMenu->addSeparator();
+    fileImportCsv = fileMenu->addAction(QStringLiteral("导入CSV(&I)..."));
+    fileExportCsv = fileMenu->addAction(QStringLiteral("导出CSV(&T)..."));
+    fileMenu->addSeparator();
     fileExit = fileMenu->addAction(QStringLiteral("退出(&E)"));
 
     editMenu = bar->addMenu(QStringLiteral("编辑(&P)"));
@@ -136,6 +139,8 @@ void MainMenu::applyLanguage(const model::LanguagePack& pack) {
     singleHead->setText(text(142));
     dualHead->setText(text(143));
     fastLink->setText(text(model::TextId::FastLink));
+    fileImportCsv->setText(text(model::TextId::ImportCsv));
+    fileExportCsv->setText(text(model::TextId::ExportCsv));
     updateToolTips();
 }
 

@@ -24,6 +24,8 @@ struct MainMenu {
     QAction* fileNew;
     QAction* fileOpen;
     QAction* fileSave;
+    QAction* fileImportCsv;  // channels from and to the CSV of other radio programmers
+    QAction* fileExportCsv;
     QAction* fileExit;
 
     QMenu* editMenu;

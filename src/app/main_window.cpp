@@ -97,6 +97,8 @@ void MainWindow::connectMenu() {
     connect(menu_.fileNew, &QAction::triggered, this, &MainWindow::newFile);
     connect(menu_.fileOpen, &QAction::triggered, this, &MainWindow::openFile);
     connect(menu_.fileSave, &QAction::triggered, this, &MainWindow::saveFile);
+    connect(menu_.fileImportCsv, &QAction::triggered, this, &MainWindow::importCsv);
+    connect(menu_.fileExportCsv, &QAction::triggered, this, &MainWindow::exportCsv);
     connect(menu_.fileExit, &QAction::triggered, this, &QWidget::close);
     connect(menu_.read, &QAction::triggered, this, &MainWindow::readFromRadio);
     connect(menu_.write, &QAction::triggered, this, &MainWindow::writeToRadio);

@@ -97,6 +97,8 @@ public:
 
     // Replaces the Open and Save file dialogs (for tests).
     void setFileDialogs(FileNameDialog openDialog, FileNameDialog saveDialog);
+    // Replaces the Import CSV and Export CSV file dialogs (for tests).
+    void setCsvFileDialogs(FileNameDialog importDialog, FileNameDialog exportDialog);
 
     // The Read and Write commands (menu items and tool buttons).
     void readFromRadio();
@@ -114,6 +116,11 @@ public:
     void newFile();
     void openFile();
     void saveFile();
+    // File → Import CSV: the rows of a CSV channel list set channels in one step; the rows
+    // skipped or changed are listed in one warning (main_window_csv_commands.cpp).
+    void importCsv();
+    // File → Export CSV: the channels saved as a CSV channel list.
+    void exportCsv();
     // Open after its dialog: reads `path` into the document and shows it, with what the
     // reader passed over in the status bar, or changes nothing and returns why.
     std::optional<file::ReadError> openCodeplugFile(const QString& path);
@@ -182,6 +189,8 @@ private:
     ConfirmDialog* message_ = nullptr;
     FileNameDialog openDialog_;
     FileNameDialog saveDialog_;
+    FileNameDialog importCsvDialog_;
+    FileNameDialog exportCsvDialog_;
 };
 
 }  // namespace hm3300::app

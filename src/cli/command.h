@@ -35,6 +35,8 @@ const Command& readCommand();
 const Command& writeCommand();
 const Command& setCommand();
 const Command& clearCommand();
+const Command& exportCommand();
+const Command& importCommand();
 
 // Prints `message` and the command's usage line to stderr; returns the usage exit status.
 int usageError(const Command& command, const std::string& message);

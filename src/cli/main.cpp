@@ -18,9 +18,9 @@ namespace hm3300::cli {
 
 namespace {
 
-std::array<const Command*, 7> commands() {
-    return {&checkCommand(), &convertCommand(), &showCommand(), &setCommand(),
-            &clearCommand(), &readCommand(),    &writeCommand()};
+std::array<const Command*, 9> commands() {
+    return {&checkCommand(),  &convertCommand(), &showCommand(), &setCommand(),  &clearCommand(),
+            &exportCommand(), &importCommand(),  &readCommand(), &writeCommand()};
 }
 
 void printOverview(std::ostream& out) {

@@ -19,6 +19,29 @@ bool isContinuationByte(unsigned char c) {
     return (c & 0xC0) == 0x80;
 }
 
+// The characters of `text` the alias keys let through, at most `limit` of them, upper-cased.
+std::string keptAlias(std::string_view text, std::size_t limit) {
+    std::string filtered;
+    std::size_t characters = 0;
+    bool keeping = false;
+    for (unsigned char c : text) {
+        if (isContinuationByte(c)) {
+            if (keeping) {
+                filtered += static_cast<char>(c);
+            }
+            continue;
+        }
+        // Control characters are keys with a meaning of their own, not part of a name.
+        const bool control = c < 0x20 || c == 0x7F;
+        keeping = !control && aliasKeyAccepted(c) && characters < limit;
+        if (keeping) {
+            filtered += static_cast<char>(c);
+            ++characters;
+        }
+    }
+    return upperCaseAlias(filtered);
+}
+
 }  // namespace
 
 bool frequencyKeyAccepted(std::string_view fieldText, char32_t key) {
@@ -58,25 +81,11 @@ std::string filterFrequencyText(std::string_view text) {
 }
 
 std::string filterAlias(std::string_view text) {
-    std::string filtered;
-    std::size_t characters = 0;
-    bool keeping = false;
-    for (unsigned char c : text) {
-        if (isContinuationByte(c)) {
-            if (keeping) {
-                filtered += static_cast<char>(c);
-            }
-            continue;
-        }
-        // Control characters are keys with a meaning of their own, not part of a name.
-        const bool control = c < 0x20 || c == 0x7F;
-        keeping = !control && aliasKeyAccepted(c) && characters < kAliasLength;
-        if (keeping) {
-            filtered += static_cast<char>(c);
-            ++characters;
-        }
-    }
-    return upperCaseAlias(filtered);
+    return keptAlias(text, kAliasLength);
+}
+
+std::string aliasCharacters(std::string_view text) {
+    return keptAlias(text, std::string_view::npos);
 }
 
 }  // namespace hm3300::editor

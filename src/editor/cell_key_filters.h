@@ -28,5 +28,7 @@ std::string upperCaseAlias(std::string_view text);
 // upper-cased and cut to six characters.
 std::string filterFrequencyText(std::string_view text);
 std::string filterAlias(std::string_view text);
+// What filterAlias keeps before the cut to six characters, so that a cut can be told.
+std::string aliasCharacters(std::string_view text);
 
 }  // namespace hm3300::editor

@@ -37,6 +37,10 @@ std::string decimalText(FrequencyUnits units) {
     return text + "." + fraction;
 }
 
+bool aboveBand(Frequency frequency, FrequencyRange band) {
+    return frequency.units > band.upper || (frequency.units == band.upper && frequency.finer);
+}
+
 }  // namespace
 
 std::optional<Frequency> parseFrequency(std::string_view text) {
@@ -93,14 +97,16 @@ FrequencyUnits channelStep(int stepIndex) {
     return kSteps[static_cast<std::size_t>(stepIndex)];
 }
 
+bool withinBand(Frequency frequency, FrequencyRange band) {
+    return frequency.units >= band.lower && !aboveBand(frequency, band);
+}
+
 std::string normalizedFrequency(Frequency frequency, FrequencyRange band, FrequencyUnits step) {
-    FrequencyUnits units = frequency.units;
-    bool finer = frequency.finer;
-    if (band.lower > units) {
-        units = band.lower;
-        finer = false;
+    if (band.lower > frequency.units) {
+        frequency = {band.lower, false};
     }
-    if (units > band.upper || (units == band.upper && finer)) {
+    FrequencyUnits units = frequency.units;
+    if (aboveBand(frequency, band)) {
         // One step below the limit, cut to the editor's resolution like a typed value.
         units = (band.upper - step) / kTypedResolution * kTypedResolution;
     }

@@ -48,6 +48,10 @@ std::optional<FrequencyRange> parseFrequencyRange(std::string_view bandText);
 // does not hold, which only a damaged file can bring, counts as the default step.
 FrequencyUnits channelStep(int stepIndex);
 
+// Whether `frequency` lies in `band`, the upper limit included; digits cut off below 100 Hz
+// put a frequency at the upper limit above it.
+bool withinBand(Frequency frequency, FrequencyRange band);
+
 // The frequency moved into `band` (above the upper limit it goes one step below it) and
 // up to the next point of the 5 kHz or the 6.25 kHz raster; from 550 MHz on nothing is
 // rounded. The text has nine characters for every frequency of a band: "435.00625".

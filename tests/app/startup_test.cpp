@@ -80,7 +80,8 @@ private slots:
         auto window = folder.start();
         const MainMenu& menu = window->menu();
         QCOMPARE(itemTexts(menu.fileMenu),
-                 QStringList({"新建(&N)", "打开(&O)", "保存(&S)", "-", "退出(&E)"}));
+                 QStringList({"新建(&N)", "打开(&O)", "保存(&S)", "-", "导入CSV(&I)...",
+                              "导出CSV(&T)...", "-", "退出(&E)"}));
         QCOMPARE(itemTexts(menu.editMenu),
                  QStringList({"频率读出(&R)", "频率写入(&W)", "-", "信道编辑(&E)", "功能选项(&Y)",
                               "DTMF", "-", "信道", "侧键设定", "-", "其它功能(&T)"}));

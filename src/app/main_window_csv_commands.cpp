@@ -1,0 +1,87 @@
+// MainWindow: File → Import CSV and Export CSV, the channel list in the CSV layout of the
+// common open-source radio programmers.
+
+#include <QFile>
+#include <QFileDialog>
+
+#include "app/confirm_dialog.h"
+#include "app/main_window.h"
+#include "app/pack_text.h"
+#include "csv/channel_csv.h"
+#include "file/file_io.h"
+#include "model/quoted_text.h"
+#include "model/text_ids.h"
+
+namespace hm3300::app {
+
+namespace {
+
+const QString kCsvFilter = QStringLiteral("CSV (*.csv)");
+
+}  // namespace
+
+void MainWindow::setCsvFileDialogs(FileNameDialog importDialog, FileNameDialog exportDialog) {
+    importCsvDialog_ = std::move(importDialog);
+    exportCsvDialog_ = std::move(exportDialog);
+}
+
+// The rows are imported into a copy, which replaces the document in one step: an import is
+// one change of the codeplug, whatever number of channels it sets.
+void MainWindow::importCsv() {
+    if (!commitChannelEdit()) {
+        return;
+    }
+    const QString path =
+        importCsvDialog_
+            ? importCsvDialog_(this)
+            : QFileDialog::getOpenFileName(this, withoutAccelerator(menu_.fileImportCsv->text()),
+                                           {}, kCsvFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::string localPath = QFile::encodeName(path).toStdString();
+    std::string bytes;
+    if (const auto error = file::readWholeFile(localPath, csv::kMaxChannelCsvSize, bytes)) {
+        showWarning(*error);
+        return;
+    }
+    model::Codeplug imported = document_.codeplug();
+    csv::CsvImport result;
+    if (const auto error = csv::importChannelsCsv(bytes, imported, document_.texts(), result)) {
+        showWarning({model::TextId::AboutThing, {model::quotedText(localPath), error->message}});
+        return;
+    }
+    if (imported != document_.codeplug()) {
+        document_.replaceCodeplug(std::move(imported));
+    }
+    if (!result.reports.empty()) {
+        QStringList rows;
+        for (const csv::RowReport& report : result.reports) {
+            rows.append(QString::fromStdString(csv::describeRow(report)));
+        }
+        message_->showWarning(model::TextId::CsvRowsReported,
+                              QString::fromStdString(model::quotedText(localPath)) +
+                                  QStringLiteral("\n") + rows.join(QStringLiteral("\n")));
+    }
+}
+
+void MainWindow::exportCsv() {
+    if (!commitChannelEdit()) {
+        return;
+    }
+    const QString path =
+        exportCsvDialog_
+            ? exportCsvDialog_(this)
+            : QFileDialog::getSaveFileName(this, withoutAccelerator(menu_.fileExportCsv->text()),
+                                           {}, kCsvFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const auto error =
+            file::replaceFile(QFile::encodeName(path).toStdString(),
+                              csv::exportChannelsCsv(document_.codeplug(), document_.texts()))) {
+        showWarning(*error);
+    }
+}
+
+}  // namespace hm3300::app
