@@ -1,15 +1,13 @@
 #include "app/help.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "places/program_files.h"
 
 namespace hm3300::app {
 
-QString helpDocumentPath(const QString& folder) {
-    const QDir dir(folder);
+QString helpDocumentPath(const QString& programFolder) {
     for (const char* name : {"HM3300D.chm", "user-guide.html"}) {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        if (QFileInfo::exists(path)) {
+        if (QString path = places::findDataFile(programFolder, QString::fromLatin1(name));
+            !path.isEmpty()) {
             return path;
         }
     }

@@ -35,6 +35,7 @@ struct MainMenu {
     QMenu* optionsMenu;
     QMenu* portMenu;
     std::array<QAction*, 4> ports;  // COM1 ... COM4
+    QAction* chooseDevice;          // the device the chosen port opens
     QMenu* commModeMenu;
     QAction* singleHead;
     QAction* dualHead;
@@ -46,6 +47,7 @@ struct MainMenu {
 
     QMenu* helpMenu;
     QAction* help;
+    QAction* backupsFolder;  // where every read is kept
     QAction* about;
 
     // The tool bar.

@@ -19,16 +19,18 @@
 #include "app/help.h"
 #include "app/other_functions_page.h"
 #include "app/pack_text.h"
+#include "app/programming_dialog.h"
 #include "app/side_key_page.h"
 #include "app/skins.h"
 #include "editor/band_caption.h"
 #include "model/text_ids.h"
+#include "places/program_files.h"
 
 namespace hm3300::app {
 
 namespace {
 
-// The installer's log says which language the operator installed.
+// The installer's log, beside myini.ini, says which language the operator installed.
 model::Language startLanguage(const QString& folder) {
     const QSettings log(QDir(folder).filePath(QStringLiteral("UNWISE.INI")), QSettings::IniFormat);
     const QString msg1 = log.value(QStringLiteral("Language/msg1"), QStringLiteral("a")).toString();
@@ -39,7 +41,10 @@ model::Language startLanguage(const QString& folder) {
 }  // namespace
 
 MainWindow::MainWindow(StartOptions options, QWidget* parent)
-    : QMainWindow(parent), options_(std::move(options)), menu_(*this) {
+    : QMainWindow(parent),
+      options_(std::move(options)),
+      settingsFolder_(places::settingsFolder(options_.appFolder)),
+      menu_(*this) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("KW3300"));
     setFixedSize(798, 596);
@@ -58,6 +63,8 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
 
     about_ = new AboutDialog(this);
     createProgrammingDialog();
+    connect(programmingDialog_, &ProgrammingDialog::readSucceeded, this,
+            &MainWindow::keepReadBackup);
     message_ = new ConfirmDialog(document_, this);
 }
 
@@ -100,6 +107,7 @@ void MainWindow::connectMenu() {
         connect(menu_.ports[static_cast<std::size_t>(port - 1)], &QAction::triggered, this,
                 [this, port] { applyPortChoice(port); });
     }
+    connect(menu_.chooseDevice, &QAction::triggered, this, &MainWindow::chooseDevice);
     connect(menu_.singleHead, &QAction::triggered, this, [this] { applyCommMode(kSingleHead); });
     connect(menu_.dualHead, &QAction::triggered, this, [this] { applyCommMode(kDualHead); });
     connect(menu_.fastLink, &QAction::toggled, this, [this](bool on) { settings_.fastLink = on; });
@@ -113,6 +121,7 @@ void MainWindow::connectMenu() {
                 [this, skin] { applySkin(skin); });
     }
     connect(menu_.help, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(menu_.backupsFolder, &QAction::triggered, this, &MainWindow::showBackupsFolder);
     connect(menu_.about, &QAction::triggered, this, &MainWindow::showAbout);
     connect(menu_.newButton, &QAction::triggered, this, &MainWindow::newFile);
     connect(menu_.openButton, &QAction::triggered, this, &MainWindow::openFile);
@@ -124,15 +133,12 @@ void MainWindow::connectMenu() {
 // The stored choices are applied by the same actions the operator's menu choices run, before
 // any language pack is loaded.
 void MainWindow::restoreSettings() {
-    settings_ = AppSettings::load(options_.appFolder);
+    settings_ = AppSettings::load(settingsFolder_);
     portPaths_ = settings_.portPaths;
     if (!options_.portPath.isEmpty()) {
         portPaths_[static_cast<std::size_t>(settings_.com - 1)] = options_.portPath;
     }
-    for (int port = 1; port <= kPortCount; ++port) {
-        menu_.ports[static_cast<std::size_t>(port - 1)]->setStatusTip(
-            portPaths_[static_cast<std::size_t>(port - 1)]);
-    }
+    showPortDevices();
     applyPortChoice(settings_.com);
     applyCommMode(settings_.commMode);
     applySkin(settings_.skin);
@@ -144,7 +150,7 @@ void MainWindow::restoreSettings() {
 
 void MainWindow::storeSettings() {
     settings_.bands = document_.codeplug().bands;
-    const QString error = settings_.save(options_.appFolder);
+    const QString error = settings_.save(settingsFolder_);
     if (!error.isEmpty()) {
         // Closing goes on: the choices of this session are lost, nothing else.
         std::cerr << "hm3300d: " << error.toStdString() << '\n';
@@ -161,7 +167,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 // The call list and PTT ID codes start at their model defaults already.
 void MainWindow::prepareFirstShow() {
-    if (!chooseLanguage(startLanguage(options_.appFolder))) {
+    if (!chooseLanguage(startLanguage(settingsFolder_))) {
         // Without a pack the value words would stay empty: the built-in texts stand in.
         applyLanguage(model::Language::Chinese, model::LanguagePack::builtin());
     }
@@ -218,7 +224,8 @@ void MainWindow::showHelp() {
     const QString path = helpDocumentPath(options_.appFolder);
     if (path.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
         showWarning(QStringLiteral("The help could not be opened: neither HM3300D.chm nor "
-                                   "user-guide.html is in %1, or no program opens it.")
+                                   "user-guide.html is beside the program in %1 or in its "
+                                   "data folder, or no program opens it.")
                         .arg(QDir::toNativeSeparators(options_.appFolder)));
     }
 }

@@ -38,7 +38,8 @@ enum PageIndex {
 };
 
 struct StartOptions {
-    // The executable's folder: myini.ini, UNWISE.INI, the language packs and the help.
+    // The executable's folder: the language packs and the help are found from it, and
+    // myini.ini and UNWISE.INI are kept in it when it can take them (places/program_files.h).
     QString appFolder;
     // When set, the port number chosen at start opens this device for this session only.
     QString portPath;
@@ -74,12 +75,18 @@ public:
     // The status bar panel: five blanks and the maker's banner.
     QString bannerText() const;
 
+    // The folder of myini.ini and UNWISE.INI.
+    const QString& settingsFolder() const { return settingsFolder_; }
+
     // The actions of the Options items, as the operator would choose them.
     void applyPortChoice(int port);
+    // "Choose device…": the device the chosen port opens, kept in myini.ini.
+    void chooseDevice();
     void applyCommMode(int mode);
     void applySkin(int skin);
-    // Loads "<appFolder>/<name>.lng" and relabels every window; a missing or unreadable
-    // pack changes nothing. Returns whether the pack was applied.
+    // Loads the pack "<name>.lng" beside the program or from its data folder and relabels
+    // every window; a missing or unreadable pack changes nothing. Returns whether the pack was
+    // applied.
     bool loadLanguagePack(const QString& name);
 
     // Replaces the Open and Save file dialogs (for tests).
@@ -95,7 +102,12 @@ public:
     // Open after its dialog: reads `path` into the document and shows it, with what the
     // reader passed over in the status bar, or changes nothing and returns why.
     std::optional<file::ReadError> openCodeplugFile(const QString& path);
+    // The file named on the command line: opened once the window shows, any refusal warned
+    // about, since the operator asked for this very file.
+    void openFileAtStart(const QString& path);
     void showHelp();
+    // Help → "Backups folder": the folder of the backups, in the desktop's file manager.
+    void showBackupsFolder();
     void showAbout();
     // The caption that follows the band choice (editor/band_caption.h).
     void showBandCaption();
@@ -120,6 +132,10 @@ private:
     void connectMenu();
     void restoreSettings();
     void storeSettings();
+    // Names each port item's device in its status tip.
+    void showPortDevices();
+    // After every successful read: a copy in the backups folder, named in the status bar.
+    void keepReadBackup();
     void prepareFirstShow();
     // A Language item: checks it and loads its pack; returns whether the pack was applied.
     bool chooseLanguage(model::Language language);
@@ -131,6 +147,7 @@ private:
     void showWarning(const QString& message);
 
     StartOptions options_;
+    QString settingsFolder_;
     Document document_;
     AppSettings settings_;
     // The devices behind the port numbers in this session (settings_ holds the stored ones).

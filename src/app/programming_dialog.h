@@ -52,6 +52,10 @@ public:
     // The start button: one programming run in the prepared mode.
     void startRun();
 
+signals:
+    // A read succeeded and the document now holds what the radio gave.
+    void readSucceeded();
+
 protected:
     void showEvent(QShowEvent* event) override;
     // Every way of closing (close button, Esc, the window system) passes here.

@@ -31,6 +31,7 @@ const Command& convertCommand();
 const Command& showCommand();
 const Command& readCommand();
 const Command& writeCommand();
+const Command& portsCommand();
 
 // Prints `message` and the command's usage line to stderr; returns the usage exit status.
 int usageError(const Command& command, const std::string& message);

@@ -32,15 +32,29 @@ inline constexpr int StunStun = 135;
 inline constexpr int KeyMonitor = 136;    // 136-139: the four side key functions
 inline constexpr int FastLink = 201;      // the Options item, and the dialog's pacing line
 inline constexpr int StandardLink = 202;  // the dialog's pacing line without it
+// The port's device and the backups of every read.
+inline constexpr int ChooseDevice = 211;  // the port menu's item and its dialog
+inline constexpr int DeviceColumn = 212;  // the dialog's columns, 212-216
+inline constexpr int DescriptionColumn = 213;
+inline constexpr int MakerColumn = 214;
+inline constexpr int UsbIdColumn = 215;
+inline constexpr int OpenColumn = 216;
+inline constexpr int PortOpens = 217;            // a port this user can open
+inline constexpr int DevicePathLabel = 218;      // the field for a device the list lacks
+inline constexpr int BackupsFolder = 219;        // the Help item
+inline constexpr int BackupSaved = 220;          // the status bar, before the backup's path
+inline constexpr int BackupFailed = 221;         // the status bar, before the reason
+inline constexpr int BackupsFolderFailed = 222;  // the warning, before the folder
 
 // Every id a complete pack carries.
-inline constexpr std::array<int, 129> kAll{
-    1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14,  15,  16,  17,  18,  19,
-    20,  21,  22,  23,  24,  25,  26,  27,  28,  29,  30,  31,  32,  34,  35,  36,  37,  38,  39,
-    40,  41,  42,  43,  45,  46,  47,  48,  56,  57,  58,  59,  60,  61,  62,  64,  65,  66,  67,
-    70,  73,  74,  75,  76,  77,  78,  79,  80,  81,  82,  83,  84,  85,  87,  88,  89,  90,  91,
-    93,  94,  95,  96,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 112,
-    113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130, 131,
-    132, 133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 143, 144, 201, 202};
+inline constexpr std::array<int, 141> kAll{
+    1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14,  15,  16,  17,  18,
+    19,  20,  21,  22,  23,  24,  25,  26,  27,  28,  29,  30,  31,  32,  34,  35,  36,  37,
+    38,  39,  40,  41,  42,  43,  45,  46,  47,  48,  56,  57,  58,  59,  60,  61,  62,  64,
+    65,  66,  67,  70,  73,  74,  75,  76,  77,  78,  79,  80,  81,  82,  83,  84,  85,  87,
+    88,  89,  90,  91,  93,  94,  95,  96,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106,
+    107, 108, 109, 110, 112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123, 124, 125,
+    126, 127, 128, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 143,
+    144, 201, 202, 211, 212, 213, 214, 215, 216, 217, 218, 219, 220, 221, 222};
 
 }  // namespace hm3300::model::TextId

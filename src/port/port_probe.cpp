@@ -1,6 +1,8 @@
 #include "port/port_probe.h"
 
 #include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -14,6 +16,26 @@ namespace {
 
 PortProbe failure(PortProbe::Problem problem, const QString& reason) {
     return {problem, reason};
+}
+
+// Serial devices are open to one group (dialout on Debian), which a user joins. The group
+// named is the device's own, unless only its owner may use it.
+QString permissionAdvice(const QByteArray& name) {
+    constexpr mode_t kGroupReadWrite = S_IRGRP | S_IWGRP;
+    struct stat status {};
+    if (::stat(name.constData(), &status) == 0 && status.st_gid != 0 &&
+        (status.st_mode & kGroupReadWrite) == kGroupReadWrite) {
+        if (const struct group* owners = ::getgrgid(status.st_gid)) {
+            return QStringLiteral(
+                       "add your user to the group %1 (sudo usermod -aG %1 $USER), then "
+                       "log in again")
+                .arg(QString::fromLocal8Bit(owners->gr_name));
+        }
+    }
+    return QStringLiteral(
+        "only its owner may open it; serial ports are normally open to the group dialout: have "
+        "the device given to that group (a udev rule), add your user to it (sudo usermod -aG "
+        "dialout $USER) and log in again");
 }
 
 // The operating system's answer, which tells a missing device from a refused or busy one.
@@ -33,9 +55,7 @@ PortProbe probeDevice(const QString& path) {
             case EACCES:
             case EPERM:
                 return failure(PortProbe::Problem::NoPermission,
-                               "no permission to open " + path +
-                                   ": add your user to the dialout group (sudo usermod -aG "
-                                   "dialout $USER), then log in again");
+                               "no permission to open " + path + ": " + permissionAdvice(name));
             case EBUSY:
                 return failure(PortProbe::Problem::Busy,
                                path + " is in use by another program: close it and try again");
