@@ -60,7 +60,6 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("HM-3300D"));
-    QApplication::setApplicationVersion(QString::fromLatin1(hm3300::build::kVersion));
     // The desktop matches the window with its entry, and so with its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(hm3300::build::kApplicationId));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("hm3300d")));

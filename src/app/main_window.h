@@ -102,8 +102,8 @@ public:
     // Open after its dialog: reads `path` into the document and shows it, with what the
     // reader passed over in the status bar, or changes nothing and returns why.
     std::optional<file::ReadError> openCodeplugFile(const QString& path);
-    // The file named on the command line: opened once the window shows, any refusal warned
-    // about, since the operator asked for this very file.
+    // The file named on the command line, opened once the window is shown. Unlike Open, it
+    // warns about a file of another kind too: the operator asked for this very file.
     void openFileAtStart(const QString& path);
     void showHelp();
     // Help → "Backups folder": the folder of the backups, in the desktop's file manager.
