@@ -18,6 +18,8 @@ for program in hm3300d-cli hm3300d-vradio; do
 done
 
 work="$(mktemp -d)"
+# The reads' backups go with the work folder, not among the user's.
+export XDG_DATA_HOME="$work"
 radio_pid=""
 stop_radio() {
     if [[ -n "$radio_pid" ]]; then

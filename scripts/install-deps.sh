@@ -8,6 +8,10 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-serialport-dev libgl-dev qt6-qpa-plugins qt6-translations-l10n
   fonts-noto-cjk xvfb xauth
+  # The icons and manual pages the build makes, and the Debian package (dpkg-shlibdeps).
+  librsvg2-bin help2man dpkg-dev
+  # The tests: validators of the desktop files, and setpriv to run as an ordinary user.
+  desktop-file-utils appstream shared-mime-info libxml2-utils util-linux
 )
 
 missing=()

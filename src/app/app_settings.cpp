@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <algorithm>
 
+#include "places/program_files.h"
+
 namespace hm3300::app {
 
 namespace {
@@ -78,7 +80,7 @@ QString portKey(int number) {
 }
 
 QString settingsFilePath(const QString& folder) {
-    return QDir(folder).filePath(QStringLiteral("myini.ini"));
+    return QDir(folder).filePath(QString::fromLatin1(places::kSettingsFileName));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
-// The workstation choices kept in myini.ini beside the executable: serial port, communication
-// mode, skin, the four band lists and the device path behind each port number. Missing,
-// non-numeric or out-of-range values read as their defaults; nothing here is radio data.
+// The workstation choices kept in myini.ini (beside the executable, or in the user's
+// configuration folder: places/program_files.h): serial port, communication mode, skin, the
+// four band lists and the device path behind each port number. Missing, non-numeric or
+// out-of-range values read as their defaults; nothing here is radio data.
 
 #include <QString>
 #include <array>

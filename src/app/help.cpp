@@ -1,21 +1,20 @@
 #include "app/help.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "places/program_files.h"
+
 namespace hm3300::app {
 
-QString userGuidePath(const QString& folder, model::Language language) {
-    const QDir dir(folder);
-    const QString english = dir.filePath(QStringLiteral("user-guide.html"));
-    const QString chinese = dir.filePath(QStringLiteral("user-guide.zh.html"));
+QString userGuidePath(const QString& programFolder, model::Language language) {
+    const QString english = QStringLiteral("user-guide.html");
+    const QString chinese = QStringLiteral("user-guide.zh.html");
     const bool chineseFirst = language != model::Language::English;
-    for (const QString& path :
+    for (const QString& name :
          chineseFirst ? QStringList{chinese, english} : QStringList{english}) {
-        if (QFileInfo::exists(path)) {
+        if (QString path = places::findDataFile(programFolder, name); !path.isEmpty()) {
             return path;
         }
     }

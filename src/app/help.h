@@ -1,7 +1,7 @@
 #pragma once
 // The user guide, shown in a window of the program: no outside viewer is needed. The guide
-// lies beside the executable in English (user-guide.html) and in Chinese
-// (user-guide.zh.html), which the traditional-Chinese interface shows too.
+// is in English (user-guide.html) and in Chinese (user-guide.zh.html), which the
+// traditional-Chinese interface shows too; beside the program or in its data folder.
 
 #include <QDialog>
 #include <QString>
@@ -12,9 +12,9 @@ class QTextBrowser;
 
 namespace hm3300::app {
 
-// The guide in `language` from `folder`, the English one when that is missing, or empty
-// when there is none.
-QString userGuidePath(const QString& folder, model::Language language);
+// The guide in `language` for the program in `programFolder`, the English one when that is
+// missing, or empty when there is none.
+QString userGuidePath(const QString& programFolder, model::Language language);
 
 class HelpWindow : public QDialog {
     Q_OBJECT

@@ -62,6 +62,8 @@ MainMenu::MainMenu(QMainWindow& window) {
     for (std::size_t i = 0; i < ports.size(); ++i) {
         ports[i] = addCheckable(portMenu, portGroup, QStringLiteral("COM(&%1)").arg(i + 1));
     }
+    portMenu->addSeparator();
+    chooseDevice = portMenu->addAction(QStringLiteral("选择设备(&D)…"));
     commModeMenu = optionsMenu->addMenu(QStringLiteral("通信方式"));
     QActionGroup* commModeGroup = exclusiveGroup(commModeMenu);
     singleHead = addCheckable(commModeMenu, commModeGroup, QStringLiteral("单头通信"));
@@ -82,6 +84,7 @@ MainMenu::MainMenu(QMainWindow& window) {
 
     helpMenu = bar->addMenu(QStringLiteral("帮助(&H)"));
     help = helpMenu->addAction(QStringLiteral("帮助(&H)..."));
+    backupsFolder = helpMenu->addAction(QStringLiteral("备份文件夹(&B)"));
     about = helpMenu->addAction(QStringLiteral("关于(&A)..."));
 
     QToolBar* toolBar = window.addToolBar(QStringLiteral("toolBar"));
@@ -141,6 +144,8 @@ void MainMenu::applyLanguage(const model::LanguagePack& pack) {
     fastLink->setText(text(model::TextId::FastLink));
     fileImportCsv->setText(text(model::TextId::ImportCsv));
     fileExportCsv->setText(text(model::TextId::ExportCsv));
+    chooseDevice->setText(text(model::TextId::ChooseDevice));
+    backupsFolder->setText(text(model::TextId::BackupsFolder));
     updateToolTips();
 }
 

@@ -37,6 +37,7 @@ struct MainMenu {
     QMenu* optionsMenu;
     QMenu* portMenu;
     std::array<QAction*, 4> ports;  // COM1 ... COM4
+    QAction* chooseDevice;          // the device the chosen port opens
     QMenu* commModeMenu;
     QAction* singleHead;
     QAction* dualHead;
@@ -48,6 +49,7 @@ struct MainMenu {
 
     QMenu* helpMenu;
     QAction* help;
+    QAction* backupsFolder;  // where every read is kept
     QAction* about;
 
     // The tool bar.

@@ -19,17 +19,19 @@
 #include "app/help.h"
 #include "app/other_functions_page.h"
 #include "app/pack_text.h"
+#include "app/programming_dialog.h"
 #include "app/side_key_page.h"
 #include "app/skins.h"
 #include "editor/band_caption.h"
 #include "model/text_ids.h"
+#include "places/program_files.h"
 
 namespace hm3300::app {
 
 namespace {
 
-// The language chosen last; before any was chosen, the installer's log says which language
-// the operator installed.
+// The language chosen last; before any was chosen, the installer's log, beside myini.ini,
+// says which language the operator installed.
 model::Language startLanguage(const QString& folder, const AppSettings& settings) {
     if (settings.language) {
         return *settings.language;
@@ -45,6 +47,7 @@ model::Language startLanguage(const QString& folder, const AppSettings& settings
 MainWindow::MainWindow(StartOptions options, QWidget* parent)
     : QMainWindow(parent),
       options_(std::move(options)),
+      settingsFolder_(places::settingsFolder(options_.appFolder)),
       editing_(new ChannelEditing(document_, this)),
       menu_(*this) {
     setObjectName(QStringLiteral("MainWindow"));
@@ -110,6 +113,7 @@ void MainWindow::connectMenu() {
         connect(menu_.ports[static_cast<std::size_t>(port - 1)], &QAction::triggered, this,
                 [this, port] { applyPortChoice(port); });
     }
+    connect(menu_.chooseDevice, &QAction::triggered, this, &MainWindow::chooseDevice);
     connect(menu_.singleHead, &QAction::triggered, this, [this] { applyCommMode(kSingleHead); });
     connect(menu_.dualHead, &QAction::triggered, this, [this] { applyCommMode(kDualHead); });
     connect(menu_.fastLink, &QAction::toggled, this, [this](bool on) { settings_.fastLink = on; });
@@ -126,6 +130,7 @@ void MainWindow::connectMenu() {
                 [this, skin] { applySkin(skin); });
     }
     connect(menu_.help, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(menu_.backupsFolder, &QAction::triggered, this, &MainWindow::showBackupsFolder);
     connect(menu_.about, &QAction::triggered, this, &MainWindow::showAbout);
     connect(menu_.newButton, &QAction::triggered, this, &MainWindow::newFile);
     connect(menu_.openButton, &QAction::triggered, this, &MainWindow::openFile);
@@ -137,15 +142,12 @@ void MainWindow::connectMenu() {
 // The stored choices are applied by the same actions the operator's menu choices run, before
 // any language pack is loaded.
 void MainWindow::restoreSettings() {
-    settings_ = AppSettings::load(options_.appFolder);
+    settings_ = AppSettings::load(settingsFolder_);
     portPaths_ = settings_.portPaths;
     if (!options_.portPath.isEmpty()) {
         portPaths_[static_cast<std::size_t>(settings_.com - 1)] = options_.portPath;
     }
-    for (int port = 1; port <= kPortCount; ++port) {
-        menu_.ports[static_cast<std::size_t>(port - 1)]->setStatusTip(
-            portPaths_[static_cast<std::size_t>(port - 1)]);
-    }
+    showPortDevices();
     applyPortChoice(settings_.com);
     applyCommMode(settings_.commMode);
     applySkin(settings_.skin);
@@ -157,7 +159,7 @@ void MainWindow::restoreSettings() {
 
 void MainWindow::storeSettings() {
     settings_.bands = document_.codeplug().bands;
-    const QString error = settings_.save(options_.appFolder);
+    const QString error = settings_.save(settingsFolder_);
     if (!error.isEmpty()) {
         // Closing goes on: the choices of this session are lost, nothing else.
         std::cerr << "hm3300d: " << error.toStdString() << '\n';
@@ -174,7 +176,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 // The call list and PTT ID codes start at their model defaults already.
 void MainWindow::prepareFirstShow() {
-    if (!chooseLanguage(startLanguage(options_.appFolder, settings_))) {
+    if (!chooseLanguage(startLanguage(settingsFolder_, settings_))) {
         // Without a pack the value words would stay empty: the built-in texts stand in.
         applyLanguage(model::Language::Chinese, model::LanguagePack::builtin());
     }

@@ -47,7 +47,8 @@ enum PageIndex {
 };
 
 struct StartOptions {
-    // The executable's folder: myini.ini, UNWISE.INI, the language packs and the help.
+    // The executable's folder: the language packs and the help are found from it, and
+    // myini.ini and UNWISE.INI are kept in it when it can take them (places/program_files.h).
     QString appFolder;
     // When set, the port number chosen at start opens this device for this session only.
     QString portPath;
@@ -87,12 +88,18 @@ public:
     // The status bar panel: five blanks and the maker's banner.
     QString bannerText() const;
 
+    // The folder of myini.ini and UNWISE.INI.
+    const QString& settingsFolder() const { return settingsFolder_; }
+
     // The actions of the Options items, as the operator would choose them.
     void applyPortChoice(int port);
+    // "Choose device…": the device the chosen port opens, kept in myini.ini.
+    void chooseDevice();
     void applyCommMode(int mode);
     void applySkin(int skin);
-    // Loads "<appFolder>/<name>.lng" and relabels every window; a missing or unreadable
-    // pack changes nothing. Returns whether the pack was applied.
+    // Loads the pack "<name>.lng" beside the program or from its data folder and relabels
+    // every window; a missing or unreadable pack changes nothing. Returns whether the pack was
+    // applied.
     bool loadLanguagePack(const QString& name);
 
     // Replaces the Open and Save file dialogs (for tests).
@@ -124,7 +131,12 @@ public:
     // Open after its dialog: reads `path` into the document and shows it, with what the
     // reader passed over in the status bar, or changes nothing and returns why.
     std::optional<file::ReadError> openCodeplugFile(const QString& path);
+    // The file named on the command line, opened once the window is shown. Unlike Open, it
+    // warns about a file of another kind too: the operator asked for this very file.
+    void openFileAtStart(const QString& path);
     void showHelp();
+    // Help → "Backups folder": the folder of the backups, in the desktop's file manager.
+    void showBackupsFolder();
     void showAbout();
     // The caption that follows the band choice (editor/band_caption.h).
     void showBandCaption();
@@ -155,6 +167,11 @@ private:
     void connectMenu();
     void restoreSettings();
     void storeSettings();
+    // Names each port item's device in its status tip.
+    void showPortDevices();
+    // After every successful read: a copy in the backups folder; returns what the status bar
+    // says of it.
+    QString keepReadBackup();
     void prepareFirstShow();
     // A Language item: checks it and loads its pack; returns whether the pack was applied.
     bool chooseLanguage(model::Language language);
@@ -164,8 +181,10 @@ private:
     void showReadNotices(const std::vector<file::ReadNotice>& notices);
     // A warning box with the caption WarnTitle: a file or the help could not be used.
     void showWarning(const model::Message& message);
+    void showWarning(const QString& text);  // a text in the current language already
 
     StartOptions options_;
+    QString settingsFolder_;
     QtTranslations qtTranslations_;
     Document document_;
     ChannelEditing* editing_;

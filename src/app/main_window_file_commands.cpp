@@ -104,8 +104,11 @@ void MainWindow::saveFile() {
 }
 
 void MainWindow::showWarning(const model::Message& message) {
-    QMessageBox::warning(this, warningCaption(document_.pack()),
-                         messageText(message, document_.pack()));
+    showWarning(messageText(message, document_.pack()));
+}
+
+void MainWindow::showWarning(const QString& text) {
+    QMessageBox::warning(this, warningCaption(document_.pack()), text);
 }
 
 }  // namespace hm3300::app

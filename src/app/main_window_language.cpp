@@ -1,8 +1,6 @@
 // MainWindow: the language packs.
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTabWidget>
 #include <iostream>
 
@@ -12,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/pack_text.h"
 #include "model/text_ids.h"
+#include "places/program_files.h"
 
 namespace hm3300::app {
 
@@ -23,8 +22,8 @@ bool MainWindow::chooseLanguage(model::Language language) {
 
 bool MainWindow::loadLanguagePack(const QString& name) {
     const std::optional<model::Language> language = model::languageFromPackName(name.toStdString());
-    const QString path = QDir(options_.appFolder).filePath(name + QStringLiteral(".lng"));
-    if (!language || !QFileInfo::exists(path)) {
+    const QString path = places::findDataFile(options_.appFolder, name + QStringLiteral(".lng"));
+    if (!language || path.isEmpty()) {
         return false;
     }
     std::string error;

@@ -74,9 +74,13 @@ void MainWindow::showRunSummary(link::RunMode mode, int seconds) {
     const int channels = document_.codeplug().channels.channelCount();
     const int textId =
         mode == link::RunMode::Read ? model::TextId::ReadSummary : model::TextId::WriteSummary;
-    statusBar()->showMessage(messageText(
+    QString summary = messageText(
         {textId, {std::to_string(channels), portPath().toStdString(), std::to_string(seconds)}},
-        document_.pack()));
+        document_.pack());
+    if (mode == link::RunMode::Read) {
+        summary += QStringLiteral("; ") + keepReadBackup();
+    }
+    statusBar()->showMessage(summary);
 }
 
 void MainWindow::connectChannelEditing() {

@@ -9,7 +9,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -22,6 +21,7 @@
 #include "app/pack_text.h"
 #include "link/link_trace.h"
 #include "model/text_ids.h"
+#include "places/user_folders.h"
 
 namespace hm3300::app {
 
@@ -32,9 +32,8 @@ constexpr int kWidth = 380;
 // Where the trace of the last run is kept for a bug report; empty when the user's cache
 // folder cannot be made.
 QString lastRunTracePath() {
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    const QString folder = cache + QStringLiteral("/hm3300d");
-    if (cache.isEmpty() || !QDir().mkpath(folder)) {
+    const QString folder = places::userFolder(places::UserFolder::Cache);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
         return {};
     }
     return folder + QStringLiteral("/last-run.trace");

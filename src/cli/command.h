@@ -37,6 +37,7 @@ const Command& setCommand();
 const Command& clearCommand();
 const Command& exportCommand();
 const Command& importCommand();
+const Command& portsCommand();
 
 // Prints `message` and the command's usage line to stderr; returns the usage exit status.
 int usageError(const Command& command, const std::string& message);

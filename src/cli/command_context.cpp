@@ -1,6 +1,7 @@
 #include "cli/command_context.h"
 
-#include <filesystem>
+#include <QFile>
+#include <QFileInfo>
 #include <iostream>
 
 #include "cli/arguments.h"
@@ -9,16 +10,19 @@
 #include "codec/write_check.h"
 #include "file/codeplug_file.h"
 #include "model/quoted_text.h"
+#include "places/program_files.h"
 
 namespace hm3300::cli {
 
 namespace {
 
-// The folder holding this executable, where the language packs lie.
-std::string programFolder() {
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : executable.parent_path().string();
+// Where the pack of `language` lies: beside this executable or in its installed data
+// folder. Where neither has it, the built-in texts stand in.
+std::string packFolder(model::Language language) {
+    const QString program = places::programFolder();
+    const QString pack = places::findDataFile(
+        program, QString::fromUtf8(model::packName(language)) + QStringLiteral(".lng"));
+    return QFile::encodeName(pack.isEmpty() ? program : QFileInfo(pack).path()).toStdString();
 }
 
 }  // namespace
@@ -44,7 +48,7 @@ std::optional<CommandContext> CommandContext::start(const Arguments& arguments,
 }
 
 bool CommandContext::useLanguage(model::Language chosen, std::string& error) {
-    auto loaded = model::LanguagePack::loadOrBuiltin(programFolder(), chosen, error);
+    auto loaded = model::LanguagePack::loadOrBuiltin(packFolder(chosen), chosen, error);
     if (!loaded) {
         return false;
     }
@@ -56,7 +60,7 @@ bool CommandContext::useLanguage(model::Language chosen, std::string& error) {
 
 bool CommandContext::openInItsLanguage(const std::string& path) {
     if (!languageChosen) {
-        if (const auto words = fileLanguage(path, programFolder())) {
+        if (const auto words = fileLanguage(path, packFolder(model::Language::Chinese))) {
             if (std::string error; !useLanguage(*words, error)) {
                 std::cerr << "hm3300d-cli: " << error << "\n";
                 return false;

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "build_info.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/command_context.h"
@@ -18,19 +19,23 @@ namespace hm3300::cli {
 
 namespace {
 
-std::array<const Command*, 9> commands() {
-    return {&checkCommand(),  &convertCommand(), &showCommand(), &setCommand(),  &clearCommand(),
-            &exportCommand(), &importCommand(),  &readCommand(), &writeCommand()};
+std::array<const Command*, 10> commands() {
+    return {&checkCommand(),  &convertCommand(), &showCommand(), &setCommand(),   &clearCommand(),
+            &exportCommand(), &importCommand(),  &readCommand(), &writeCommand(), &portsCommand()};
 }
 
 void printOverview(std::ostream& out) {
-    out << "Usage: hm3300d-cli COMMAND [ARGUMENTS]   (hm3300d-cli COMMAND --help for more)\n\n"
-           "Programs the HM-3300D radio and works on its codeplug files (*.p46).\n\n"
+    out << "Usage: hm3300d-cli COMMAND [ARGUMENTS]\n\n"
+           "Programs the HM-3300D radio and works on its codeplug files (*.p46).\n"
+           "hm3300d-cli COMMAND --help explains each command.\n\n"
            "Commands:\n";
     for (const Command* command : commands()) {
         out << "  " << command->name << std::string(10 - command->name.size(), ' ')
             << command->summary << "\n";
     }
+    out << "\nOptions:\n"
+           "  --help     show this text\n"
+           "  --version  show the version of the program\n";
 }
 
 std::optional<std::string> fileNamesError(const Command& command, const Arguments& arguments) {
@@ -87,6 +92,10 @@ int run(const std::vector<std::string>& words) {
     }
     if (words.front() == "--help" || words.front() == "help") {
         printOverview(std::cout);
+        return ExitStatus::Success;
+    }
+    if (words.front() == "--version") {
+        std::cout << "hm3300d-cli " << build::kVersion << "\n";
         return ExitStatus::Success;
     }
     if (const Command* command = findCommand(words.front())) {

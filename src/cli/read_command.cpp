@@ -1,3 +1,4 @@
+#include <QDateTime>
 #include <iostream>
 
 #include "cli/arguments.h"
@@ -6,10 +7,24 @@
 #include "cli/exit_status.h"
 #include "cli/radio_run.h"
 #include "file/file_io.h"
+#include "places/backups.h"
 
 namespace hm3300::cli {
 
 namespace {
+
+// Every read is kept, before OUT.p46 is saved: should that save fail, the backup still holds
+// what the radio gave. A backup that cannot be made does not fail the read.
+void keepBackup(const CommandContext& context) {
+    const places::BackupResult backup =
+        places::saveBackup(context.codeplug, context.pack, QDateTime::currentDateTime());
+    if (backup.ok()) {
+        std::cerr << "backup: " << backup.path.toStdString() << "\n";
+    } else {
+        std::cerr << "hm3300d-cli: warning: the read was not backed up: "
+                  << backup.error.toStdString() << "\n";
+    }
+}
 
 int read(const Arguments& arguments, CommandContext& context) {
     const auto output = arguments.value("-o");
@@ -33,6 +48,7 @@ int read(const Arguments& arguments, CommandContext& context) {
     if (status != ExitStatus::Success) {
         return status;
     }
+    keepBackup(context);
     if (!context.save(*output)) {
         return ExitStatus::FileError;
     }
@@ -63,6 +79,10 @@ const Command& readCommand() {
         "\n"
         "Ctrl-C stops the read after the frame in progress; the radio is told to leave\n"
         "programming mode and OUT.p46 is not written.\n"
+        "\n"
+        "Every successful read is also kept as a backup, DATE-TIME.p46 in\n"
+        "$XDG_DATA_HOME/hm3300d/backups (~/.local/share/hm3300d/backups); backups are\n"
+        "never deleted. A backup that cannot be saved is a warning, not a failure.\n"
         "\n"
         "Exit status: 0 done, 1 the radio did not answer as expected (the message says\n"
         "at which block and what arrived; OUT.p46 is not written), 2 usage, 3 OUT.p46\n"

@@ -39,6 +39,20 @@ inline constexpr int ImportCsv = 261;     // File menu items
 inline constexpr int ExportCsv = 262;
 inline constexpr int CsvRowsReported = 263;  // heads the rows an import skipped or changed
 
+// The port's device and the backups of every read.
+inline constexpr int ChooseDevice = 211;  // the port menu's item and its dialog
+inline constexpr int DeviceColumn = 212;  // the dialog's columns, 212-216
+inline constexpr int DescriptionColumn = 213;
+inline constexpr int MakerColumn = 214;
+inline constexpr int UsbIdColumn = 215;
+inline constexpr int OpenColumn = 216;
+inline constexpr int PortOpens = 217;            // a port this user can open
+inline constexpr int DevicePathLabel = 218;      // the field for a device the list lacks
+inline constexpr int BackupsFolder = 219;        // the Help item
+inline constexpr int BackupSaved = 220;          // the status bar, before the backup's path
+inline constexpr int BackupFailed = 221;         // the status bar, before the reason
+inline constexpr int BackupsFolderFailed = 222;  // the warning, before the folder
+
 // Messages, see model/message.h: "%1", "%2", ... are the places of their arguments.
 inline constexpr int AtLine = 301;
 inline constexpr int AboutThing = 302;
@@ -111,6 +125,8 @@ inline constexpr int BandBlockErased = 384;
 inline constexpr int PortCannotOpen = 385;
 inline constexpr int WithPortProblem = 386;
 inline constexpr int GuideMissing = 387;
+inline constexpr int JoinTheGroup = 388;  // permission advice for a port
+inline constexpr int OnlyTheOwner = 389;
 inline constexpr int PortMissing = 390;
 inline constexpr int PortNoPermission = 391;
 inline constexpr int PortInUse = 392;
@@ -125,7 +141,7 @@ inline constexpr int ProblemsHint = 399;
 // Every id a complete pack carries. Laid out by hand, a block of ids added as a line of its
 // own, so that a new block leaves the lines before it as they are.
 // clang-format off
-inline constexpr std::array<int, 215> kAll{
+inline constexpr std::array<int, 229> kAll{
     1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14,  15,  16,  17,  18,  19,
     20,  21,  22,  23,  24,  25,  26,  27,  28,  29,  30,  31,  32,  34,  35,  36,  37,  38,  39,
     40,  41,  42,  43,  45,  46,  47,  48,  56,  57,  58,  59,  60,  61,  62,  64,  65,  66,  67,
@@ -133,12 +149,13 @@ inline constexpr std::array<int, 215> kAll{
     93,  94,  95,  96,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 112,
     113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130, 131,
     132, 133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 143, 144, 145, 146, 201, 202,
+    211, 212, 213, 214, 215, 216, 217, 218, 219, 220, 221, 222,
     261, 262, 263,
     301, 302, 303, 304, 305, 306, 307, 308, 309, 310, 311, 313, 314, 315, 316, 317, 318, 319,
     320, 321, 322, 323, 324, 325, 326, 327, 328, 329, 330, 331,
     340, 341, 342, 343, 344, 345, 346, 347, 348, 349, 350, 351, 352,
     360, 361, 362, 363, 364, 365, 366, 367, 368, 369, 370, 371, 372, 373, 374, 375, 376, 377,
-    378, 379, 380, 381, 382, 383, 384, 385, 386, 387,
+    378, 379, 380, 381, 382, 383, 384, 385, 386, 387, 388, 389,
     390, 391, 392, 393, 394, 395, 396, 397, 398, 399};
 // clang-format on
 

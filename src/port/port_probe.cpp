@@ -1,6 +1,8 @@
 #include "port/port_probe.h"
 
 #include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -20,6 +22,20 @@ PortProbe failure(PortProbe::Problem problem, model::Message reason) {
     return {problem, std::move(reason)};
 }
 
+// Serial devices are open to one group (dialout on Debian), which a user joins. The group
+// named is the device's own, unless only its owner may use it.
+model::Message permissionAdvice(const QByteArray& name) {
+    constexpr mode_t kGroupReadWrite = S_IRGRP | S_IWGRP;
+    struct stat status {};
+    if (::stat(name.constData(), &status) == 0 && status.st_gid != 0 &&
+        (status.st_mode & kGroupReadWrite) == kGroupReadWrite) {
+        if (const struct group* owners = ::getgrgid(status.st_gid)) {
+            return {TextId::JoinTheGroup, {std::string(owners->gr_name)}};
+        }
+    }
+    return model::Message(TextId::OnlyTheOwner);
+}
+
 // The operating system's answer, which tells a missing device from a refused or busy one.
 PortProbe probeDevice(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
@@ -35,7 +51,7 @@ PortProbe probeDevice(const QString& path) {
             case EACCES:
             case EPERM:
                 return failure(PortProbe::Problem::NoPermission,
-                               {TextId::PortNoPermission, {device}});
+                               {TextId::PortNoPermission, {device, permissionAdvice(name)}});
             case EBUSY:
                 return failure(PortProbe::Problem::Busy, {TextId::PortInUse, {device}});
             default:

@@ -10,6 +10,7 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "build_info.h"
 #include "vradio/options.h"
 #include "vradio/pty_server.h"
 #include "vradio/radio_memory.h"
@@ -79,6 +80,9 @@ int main(int argc, char** argv) {
     switch (commandLine.action) {
         case CommandLine::Action::ShowHelp:
             std::cout << helpText();
+            return 0;
+        case CommandLine::Action::ShowVersion:
+            std::cout << "hm3300d-vradio " << hm3300::build::kVersion << '\n';
             return 0;
         case CommandLine::Action::Refuse:
             std::cerr << "hm3300d-vradio: " << commandLine.error

@@ -150,6 +150,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         if (argument == "--help" || argument == "-h") {
             return {CommandLine::Action::ShowHelp};
         }
+        if (argument == "--version") {
+            return {CommandLine::Action::ShowVersion};
+        }
         const auto equals = argument.find('=');
         const auto name = argument.substr(0, equals);
         const OptionDefinition* definition = findDefinition(name);
@@ -197,7 +200,8 @@ std::string helpText() {
         text += left + wrapped(definition.help, left.size()) + "\n";
     }
     text +=
-        "  --help                show this help\n\n"
+        "  --help                show this help\n"
+        "  --version             show the version of the program\n\n"
         "ADDR is the hexadecimal start address of a block (0C80 or 0x0C80); the ADDR options\n"
         "may be repeated. Before the handshake and after the end command the radio answers\n"
         "nothing but a handshake.\n";

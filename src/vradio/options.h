@@ -22,7 +22,7 @@ struct Options {
 };
 
 struct CommandLine {
-    enum class Action { Serve, ShowHelp, Refuse };
+    enum class Action { Serve, ShowHelp, ShowVersion, Refuse };
     Action action = Action::Serve;
     Options options{};
     std::string error{};  // why the command line is refused

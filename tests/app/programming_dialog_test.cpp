@@ -20,6 +20,7 @@
 #include "app/programming_dialog.h"
 #include "app/write_problems_dialog.h"
 #include "shell_fixture.h"
+#include "support/environment.h"
 #include "support/virtual_radio.h"
 
 namespace hm3300::app::test {
@@ -293,7 +294,7 @@ private slots:
     }
 
     // The sample written into a fresh radio with the protocol's fixed waits, then read back
-    // into a fresh window over the fast link.
+    // into a fresh window over the fast link, which keeps a backup of the read.
     void writeThenReadBack() {
         const testing::TemporaryFolder radioFolder;
         const testing::VirtualRadio radio(radioFolder);
@@ -313,6 +314,7 @@ private slots:
         }
 
         const AppFolder folder;
+        const testing::ScopedVariable data("XDG_DATA_HOME", folder.file("data").toStdString());
         auto window = folder.start(QString::fromStdString(radio.port()));
         window->menu().fastLink->trigger();
         QVERIFY(window->fastLink());
@@ -339,6 +341,17 @@ private slots:
         QCOMPARE(selectedBand(*window, "BAND_Rx"), QStringLiteral("400-470MHz"));
         QCOMPARE(selectedBand(*window, "BAND_Rx1"), QStringLiteral("136-174MHz"));
         QCOMPARE(window->document().settings().text(model::Option::Call1), std::string("2001"));
+
+        const QString status = window->statusBar()->currentMessage();
+        const QString prefix =
+            QStringLiteral("已备份: ") + folder.file(QStringLiteral("data/hm3300d/backups/"));
+        QVERIFY2(status.startsWith(prefix) && status.endsWith(QStringLiteral(".p46")),
+                 qPrintable(status));
+        QFile backup(status.mid(QStringLiteral("已备份: ").size()));
+        QVERIFY(backup.open(QIODevice::ReadOnly));
+        QFile sample(QStringLiteral(HM3300_SOURCE_DIR "/samples/sample.p46"));
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), sample.readAll());
     }
 };
 

@@ -8,6 +8,7 @@ int runStartupTests(int argc, char** argv);
 int runLanguageTests(int argc, char** argv);
 int runFileCommandsTests(int argc, char** argv);
 int runCsvCommandsTests(int argc, char** argv);
+int runDesktopTests(int argc, char** argv);
 }  // namespace hm3300::app::test
 
 int main(int argc, char** argv) {
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
     using namespace hm3300::app::test;
     int failures = 0;
     for (const auto run : {runAppSettingsTests, runStartupTests, runLanguageTests,
-                           runFileCommandsTests, runCsvCommandsTests}) {
+                           runFileCommandsTests, runCsvCommandsTests, runDesktopTests}) {
         failures += run(argc, argv);
     }
     return failures == 0 ? 0 : 1;

@@ -89,11 +89,12 @@ private slots:
                                                            "皮肤(&S)", "-", "快速连接"}));
         QVERIFY(menu.fastLink->isCheckable() && !menu.fastLink->isChecked());
         QCOMPARE(itemTexts(menu.portMenu),
-                 QStringList({"COM(&1)", "COM(&2)", "COM(&3)", "COM(&4)"}));
+                 QStringList({"COM(&1)", "COM(&2)", "COM(&3)", "COM(&4)", "-", "选择设备(&D)…"}));
         QCOMPARE(itemTexts(menu.commModeMenu), QStringList({"单头通信", "双头通信"}));
         QCOMPARE(itemTexts(menu.languageMenu), QStringList({"中文", "English", "中文(繁體)"}));
         QCOMPARE(itemTexts(menu.skinMenu), QStringList({"蓝色一族", "钢板", "咖啡"}));
-        QCOMPARE(itemTexts(menu.helpMenu), QStringList({"帮助(&H)", "关于(&A)..."}));
+        QCOMPARE(itemTexts(menu.helpMenu),
+                 QStringList({"帮助(&H)", "备份文件夹(&B)", "关于(&A)..."}));
         QCOMPARE(menu.readButton->text(), QStringLiteral("读频"));
         QCOMPARE(menu.writeButton->text(), QStringLiteral("写频"));
 

@@ -1,5 +1,8 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -40,8 +43,9 @@ protected:
 };
 
 TEST_F(CliTest, UsageErrorsExitWithStatusTwo) {
-    for (const char* arguments : {"", "frobnicate", "check", "check a.p46 b.p46",
-                                  "show --colour x.p46", "convert in.p46", "check x.p46 --lang"}) {
+    for (const char* arguments :
+         {"", "frobnicate", "check", "check a.p46 b.p46", "show --colour x.p46", "convert in.p46",
+          "check x.p46 --lang", "ports /dev/ttyUSB0", "ports --port"}) {
         const CliResult result = runCli(words(arguments), folder);
         EXPECT_EQ(result.status, 2) << arguments;
         EXPECT_TRUE(result.out.empty()) << arguments;
@@ -51,7 +55,7 @@ TEST_F(CliTest, UsageErrorsExitWithStatusTwo) {
 
 TEST_F(CliTest, HelpGoesToStandardOutput) {
     for (const char* arguments : {"--help", "check --help", "convert --help", "show --help",
-                                  "set --help", "clear --help"}) {
+                                  "set --help", "clear --help", "ports --help"}) {
         const CliResult result = runCli(words(arguments), folder);
         EXPECT_EQ(result.status, 0) << arguments;
         EXPECT_NE(result.out.find("Usage: hm3300d-cli"), std::string::npos) << arguments;
@@ -381,6 +385,87 @@ TEST_F(CliTest, AnUnreadableBandExitsWithStatusThreeAndWritesNothing) {
     EXPECT_EQ(result.status, 3);
     EXPECT_NE(result.err.find("\"4OO-470MHz\" cannot be read"), std::string::npos) << result.err;
     EXPECT_EQ(readBytes(path), bytes);
+}
+
+// A pseudo-terminal held open for a test, as the virtual radio offers one.
+class PseudoTerminal {
+public:
+    PseudoTerminal() : master_(::posix_openpt(O_RDWR | O_NOCTTY)) {
+        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0) {
+            device_ = ::ptsname(master_);
+        }
+    }
+    ~PseudoTerminal() {
+        if (master_ >= 0) {
+            ::close(master_);
+        }
+    }
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    const std::string& device() const { return device_; }
+
+private:
+    int master_;
+    std::string device_;
+};
+
+TEST_F(CliTest, PortsDescribesAPseudoTerminalThroughItsLink) {
+    const PseudoTerminal terminal;
+    ASSERT_FALSE(terminal.device().empty());
+    const std::string link = folder.file("radio");
+    std::filesystem::create_symlink(terminal.device(), link);
+
+    const CliResult result = runCli({"ports", "--port", link}, folder);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.substr(0, result.out.find(' ')), "DEVICE");
+    EXPECT_NE(result.out.find("\n" + link + "  pseudo-terminal  -      -       yes\n"),
+              std::string::npos)
+        << result.out;
+}
+
+// Root may open any device: the refusal shows for an ordinary user, so as root the command
+// runs as the user nobody.
+TEST_F(CliTest, PortsSaysWhyADeviceCannotBeOpenedAndWhatToDo) {
+    const PseudoTerminal terminal;
+    ASSERT_FALSE(terminal.device().empty());
+    CliResult result;
+    if (::geteuid() == 0) {
+        result = runCliAt(
+            "/usr/bin/setpriv",
+            {"--reuid=65534", "--regid=65534", "--clear-groups",
+             std::string(HM3300_BIN_DIR) + "/hm3300d-cli", "ports", "--port", terminal.device()},
+            folder);
+        if (result.err.starts_with("setpriv")) {
+            GTEST_SKIP() << "cannot run hm3300d-cli as the user nobody: " << result.err;
+        }
+    } else {
+        ASSERT_EQ(::chmod(terminal.device().c_str(), 0), 0);
+        result = runCli({"ports", "--port", terminal.device()}, folder);
+    }
+    EXPECT_EQ(result.status, 5) << result.err;
+    EXPECT_NE(result.out.find("no: no permission to open " + terminal.device() + ": "),
+              std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("sudo usermod -aG dialout $USER"), std::string::npos) << result.out;
+}
+
+TEST_F(CliTest, PortsListsTheMachinesPortsOrSaysThereAreNone) {
+    const CliResult result = runCli({"ports"}, folder);
+    EXPECT_EQ(result.status, 0) << result.err;
+    if (result.out.empty()) {
+        EXPECT_NE(result.err.find("no serial port found"), std::string::npos) << result.err;
+    } else {
+        EXPECT_TRUE(result.out.starts_with("DEVICE  ")) << result.out;
+    }
+}
+
+TEST_F(CliTest, AMissingDeviceIsNamedWithItsReason) {
+    const CliResult result = runCli({"ports", "--port", folder.file("ttyUSB9")}, folder);
+    EXPECT_EQ(result.status, 5);
+    EXPECT_NE(result.out.find("no: " + folder.file("ttyUSB9") + " does not exist"),
+              std::string::npos)
+        << result.out;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "file/codeplug_file.h"
 #include "model/language_pack.h"
 #include "model/value_texts.h"
+#include "support/environment.h"
 #include "support/processes.h"
 #include "support/temporary_folder.h"
 #include "support/virtual_radio.h"
@@ -20,6 +21,7 @@ using testing::CliResult;
 using testing::readBytes;
 using testing::runCli;
 using testing::runCliSignalled;
+using testing::ScopedVariable;
 using testing::TemporaryFolder;
 using testing::VirtualRadio;
 
@@ -108,8 +110,20 @@ std::pair<int, int> framesAndWaits(const std::string& tracePath) {
     return {sent, waits};
 }
 
+// The backup a read names on stderr ("backup: PATH"), or "" when it names none.
+std::string backupNamed(const std::string& err) {
+    const std::string prefix = "backup: ";
+    const auto start = err.find(prefix);
+    if (start == std::string::npos) {
+        return {};
+    }
+    const auto end = err.find('\n', start);
+    return err.substr(start + prefix.size(), end - start - prefix.size());
+}
+
 // Two radios at the pace of a 9600-baud line: written with fixed and with fast pacing, they
-// hold the same memory, and a fast read gives the sample back byte for byte.
+// hold the same memory, and a fast read gives the sample back byte for byte, in its output
+// and in the backup of the read.
 TEST(RoundTripTest, FastAndFixedPacingWriteTheSameMemoryAndReadItBack) {
     const TemporaryFolder fixedFolder;
     const TemporaryFolder fastFolder;
@@ -127,14 +141,21 @@ TEST(RoundTripTest, FastAndFixedPacingWriteTheSameMemoryAndReadItBack) {
     EXPECT_EQ(readBytes(fastFolder.file("radio.img")), readBytes(fixedFolder.file("radio.img")));
 
     const std::string readBack = fastFolder.file("read-back.p46");
+    const ScopedVariable data("XDG_DATA_HOME", fastFolder.file("data"));
     const CliResult read = runOnRadio(fastFolder, "read", fastRadio, readBack, {"--fast"});
     ASSERT_EQ(read.status, 0) << read.err;
     EXPECT_NE(read.err.find("reading 138/138\n"), std::string::npos) << read.err;
     EXPECT_EQ(firstDifference(kSample, readBack), "");
+
+    const std::string backup = backupNamed(read.err);
+    EXPECT_TRUE(backup.starts_with(fastFolder.file("data/hm3300d/backups/"))) << read.err;
+    EXPECT_TRUE(backup.ends_with(".p46")) << backup;
+    EXPECT_EQ(firstDifference(kSample, backup), "");
 }
 
 // The single-head cable: the echo is removed both ways and VOX is written off. The trace
-// of the read lists every frame and wait.
+// of the read lists every frame and wait. A backup that cannot be saved does not fail the
+// read.
 TEST(RoundTripTest, SingleHeadCableWritesVoxOffAndReadsBack) {
     const TemporaryFolder folder;
     const VirtualRadio radio(folder, {"--single-head"});
@@ -146,9 +167,14 @@ TEST(RoundTripTest, SingleHeadCableWritesVoxOffAndReadsBack) {
 
     const std::string readBack = folder.file("read-back.p46");
     const std::string trace = folder.file("read.trace");
+    testing::writeBytes(folder.file("file"), "");
+    const ScopedVariable data("XDG_DATA_HOME", folder.file("file/data"));
     const CliResult result =
         runOnRadio(folder, "read", radio, readBack, {"--single-head", "--trace", trace});
     ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.err.find("hm3300d-cli: warning: the read was not backed up: the folder "),
+              std::string::npos)
+        << result.err;
     EXPECT_EQ(firstDifference(sampleWithVoxOff(folder), readBack), "");
     // Handshake, ready request, 267 read requests and the end command; the port reset's
     // two waits, then one an exchange.
