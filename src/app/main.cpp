@@ -11,10 +11,10 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: hm3300d [--port PATH]\n"
+    "Usage: hm3300d [--port PATH] [FILE.p46]\n"
     "\n"
     "Edits HM-3300D codeplugs, reads and writes the radio over its programming cable and\n"
-    "keeps codeplugs in *.p46 files.\n"
+    "keeps codeplugs in *.p46 files. FILE.p46, when given, is opened at start.\n"
     "\n"
     "Options:\n"
     "  --port PATH  open the serial device PATH for the port chosen in the Options menu,\n"
@@ -49,16 +49,17 @@ int main(int argc, char** argv) {
                                         QStringLiteral("Serial device for the chosen port."),
                                         QStringLiteral("PATH"));
     parser.addOption(portOption);
-    if (!parser.parse(QApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+    if (!parser.parse(QApplication::arguments()) || parser.positionalArguments().size() > 1) {
         const QString error = parser.errorText().isEmpty()
                                   ? QStringLiteral("unexpected argument \"%1\"")
-                                        .arg(parser.positionalArguments().value(0))
+                                        .arg(parser.positionalArguments().value(1))
                                   : parser.errorText();
         std::cerr << "hm3300d: " << error.toStdString() << "\n\n" << kUsage;
         return 2;
     }
 
-    hm3300::app::MainWindow window({QApplication::applicationDirPath(), parser.value(portOption)});
+    hm3300::app::MainWindow window({QApplication::applicationDirPath(), parser.value(portOption),
+                                    parser.positionalArguments().value(0)});
     window.show();
     if (const QString folder = hm3300::app::screenshotFolder(); !folder.isEmpty()) {
         return hm3300::app::takeScreenshots(window, folder);

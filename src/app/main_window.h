@@ -22,6 +22,7 @@ namespace hm3300::app {
 
 class ChannelEditPage;
 class ChannelEditing;
+class RowCommands;
 class ChannelPage;
 class DocumentView;
 class DtmfPage;
@@ -46,10 +47,13 @@ struct StartOptions {
     QString appFolder;
     // When set, the port number chosen at start opens this device for this session only.
     QString portPath;
+    // When set, this codeplug file is opened once the window is first shown.
+    QString codeplugFile;
 };
 
-// Asks for a codeplug file name; returns an empty string when cancelled.
-using FileNameDialog = std::function<QString(QWidget* parent)>;
+// Asks for a codeplug file name, proposing `proposed` (the current file, or empty); returns
+// an empty string when cancelled.
+using FileNameDialog = std::function<QString(QWidget* parent, const QString& proposed)>;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -95,12 +99,26 @@ public:
     void readFromRadio();
     void writeToRadio();
 
+    // New, Open and Read (and closing the window) ask first when the codeplug has changes
+    // that are not saved: Save, Discard or Cancel.
     void newFile();
     void openFile();
-    void saveFile();
+    // Asks for the file name, proposing the current file's, adds ".p46" to a name without
+    // an extension and asks before replacing a file. Returns whether the codeplug was saved.
+    bool saveFile();
     // Open after its dialog: reads `path` into the document and shows it, with what the
-    // reader passed over in the status bar, or changes nothing and returns why.
+    // reader passed over in the status bar, or changes nothing and returns why. The file
+    // becomes the current file and the codeplug counts as saved.
     std::optional<file::ReadError> openCodeplugFile(const QString& path);
+    // Shows why `path` could not be opened.
+    void reportOpenError(const QString& path, const file::ReadError& error);
+    // The file the codeplug was last opened from or saved to; empty after New and a read.
+    QString currentFile() const { return currentFile_; }
+
+    // Edit → Undo and Redo: a channel edit being typed is finished first.
+    void undo();
+    void redo();
+    RowCommands& rowCommands() const { return *rowCommands_; }
     void showHelp();
     void showAbout();
     // The caption that follows the band choice (editor/band_caption.h).
@@ -123,6 +141,19 @@ private:
     bool commitChannelEdit();
     // New hides the grid's tone drop-down before it asks.
     void hideToneDropDown();
+    // Before Quit, New, Open and Read: with changes that are not saved, asks whether to save
+    // them first. Returns whether the command may go on: after a save that was done, after
+    // Discard, or when there was nothing to ask.
+    bool askToSaveChanges();
+    // The codeplug was made anew or read from the radio: it is no file's.
+    void forgetCurrentFile();
+    // The caption; "*" marks changes that are not saved.
+    void setCaption(const QString& caption);
+    void followHistory();
+    // Before Undo and Redo: an edit being typed becomes part of the history first, and the
+    // editors laid over cells that may change close.
+    void finishTypingForHistory();
+    void connectRowCommands();
     // The channel editor's part of the confirmation dialog's OK (main_window_radio.cpp).
     void followConfirmation(editor::ConfirmOutcome outcome);
     void connectChannelEditing();
@@ -138,13 +169,16 @@ private:
     std::vector<DocumentView*> views() const;
     void setBanner(const QString& text);
     void showReadNotices(const std::vector<file::ReadNotice>& notices);
+    void openStartFile();
     // A warning box with the caption WarnTitle: a file or the help could not be used.
     void showWarning(const QString& message);
 
     StartOptions options_;
     Document document_;
     ChannelEditing* editing_;
+    RowCommands* rowCommands_ = nullptr;
     AppSettings settings_;
+    QString currentFile_;
     // The devices behind the port numbers in this session (settings_ holds the stored ones).
     std::array<QString, kPortCount> portPaths_;
     bool shown_ = false;

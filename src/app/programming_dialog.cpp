@@ -42,7 +42,8 @@ QString lastRunTracePath() {
 }  // namespace
 
 ProgrammingDialog::ProgrammingDialog(MainWindow& window)
-    : QDialog(&window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(&window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
       window_(window),
       document_(window.document()),
       session_(ports_, waiter_, document_.codeplug(), document_.texts()),
@@ -167,13 +168,15 @@ void ProgrammingDialog::startRun() {
     session_.setTrace(nullptr);
     startButton_->setEnabled(true);
     running_ = false;
-    if (outcome.ok() && session_.mode() == link::RunMode::Read) {
+    if (!outcome.ok()) {
+        reportFailure(outcome, traceFile ? tracePath : QString());
+        return;
+    }
+    if (session_.mode() == link::RunMode::Read) {
         // The read replaced the whole codeplug: every page shows it.
         document_.notifyReplaced();
     }
-    if (!outcome.ok()) {
-        reportFailure(outcome, traceFile ? tracePath : QString());
-    }
+    emit runSucceeded(session_.mode());
 }
 
 void ProgrammingDialog::reportFailure(const link::RunOutcome& outcome, const QString& tracePath) {

@@ -52,6 +52,10 @@ public:
     // The start button: one programming run in the prepared mode.
     void startRun();
 
+signals:
+    // A run ended with success: the document was read from or written to the radio.
+    void runSucceeded(link::RunMode mode);
+
 protected:
     void showEvent(QShowEvent* event) override;
     // Every way of closing (close button, Esc, the window system) passes here.

@@ -70,7 +70,7 @@ public:
     }
     QString save() {
         const QString path = folder_.file(QStringLiteral("edited.p46"));
-        window_->setFileDialogs({}, [path](QWidget*) { return path; });
+        window_->setFileDialogs({}, [path](QWidget*, const QString&) { return path; });
         window_->saveFile();
         return path;
     }

@@ -62,10 +62,21 @@ private slots:
         QVERIFY(grid != nullptr);
         QCOMPARE(grid->model()->rowCount(), 128);
         QCOMPARE(grid->model()->columnCount(), 12);
+        // Never narrower than the form's widths, and wide enough for the header in every
+        // language ("Bandwidth" was clipped to "3andwidth").
         const int widths[] = {30, 72, 73, 72, 73, 60, 60, 60, 60, 60, 60, 60};
-        for (int column = 0; column < 12; ++column) {
-            QCOMPARE(grid->columnWidth(column), widths[column]);
+        for (QAction* language : window->menu().languages) {
+            language->trigger();
+            const QFontMetrics metrics = grid->horizontalHeader()->fontMetrics();
+            for (int column = 0; column < 12; ++column) {
+                const QString header = grid->model()->headerData(column, Qt::Horizontal).toString();
+                QVERIFY2(grid->columnWidth(column) >= widths[column], qPrintable(header));
+                QVERIFY2(grid->columnWidth(column) > metrics.horizontalAdvance(header),
+                         qPrintable(header));
+            }
         }
+        window->menu().languages[0]->trigger();
+        QCOMPARE(grid->columnWidth(1), 72);
         QCOMPARE(grid->horizontalHeader()->height(), 20);
         for (const int row : {0, 64, 127}) {
             QCOMPARE(grid->rowHeight(row), 20);

@@ -33,8 +33,9 @@ void AppFolder::remove(const QString& name) const {
     QFile::remove(file(name));
 }
 
-std::unique_ptr<MainWindow> AppFolder::start(const QString& portPath) const {
-    auto window = std::make_unique<MainWindow>(StartOptions{path(), portPath});
+std::unique_ptr<MainWindow> AppFolder::start(const QString& portPath,
+                                             const QString& codeplugFile) const {
+    auto window = std::make_unique<MainWindow>(StartOptions{path(), portPath, codeplugFile});
     window->show();
     return window;
 }

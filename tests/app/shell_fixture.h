@@ -23,8 +23,10 @@ public:
     QByteArray read(const QString& name) const;
     void remove(const QString& name) const;
 
-    // The main window started on this folder and shown, as at program start.
-    std::unique_ptr<MainWindow> start(const QString& portPath = {}) const;
+    // The main window started on this folder and shown, as at program start, with the
+    // command line's port and codeplug file.
+    std::unique_ptr<MainWindow> start(const QString& portPath = {},
+                                      const QString& codeplugFile = {}) const;
 
 private:
     QTemporaryDir dir_;
