@@ -7,14 +7,15 @@ int runAppSettingsTests(int argc, char** argv);
 int runStartupTests(int argc, char** argv);
 int runLanguageTests(int argc, char** argv);
 int runFileCommandsTests(int argc, char** argv);
+int runUnsavedChangesTests(int argc, char** argv);
 }  // namespace hm3300::app::test
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     using namespace hm3300::app::test;
     int failures = 0;
-    for (const auto run :
-         {runAppSettingsTests, runStartupTests, runLanguageTests, runFileCommandsTests}) {
+    for (const auto run : {runAppSettingsTests, runStartupTests, runLanguageTests,
+                           runFileCommandsTests, runUnsavedChangesTests}) {
         failures += run(argc, argv);
     }
     return failures == 0 ? 0 : 1;
