@@ -255,6 +255,49 @@ private slots:
         QVERIFY(radio.log().empty());
     }
 
+    // With unsaved changes the read asks first. The read replaces the codeplug as one step:
+    // undo brings back the edited codeplug, and what was read counts as saved.
+    void aReadAsksFirstAndIsOneStep() {
+        const testing::TemporaryFolder radioFolder;
+        const testing::VirtualRadio radio(radioFolder);
+        QVERIFY(!radio.port().empty());
+        const AppFolder folder;
+        auto window = folder.start(QString::fromStdString(radio.port()));
+        window->menu().fastLink->trigger();
+        openSample(*window);
+        Document& document = window->document();
+        document.codeplug().channels.row(1)[model::ChannelField::Alias] = "EDITED";
+        document.finishStep();
+        const model::Codeplug edited = document.codeplug();
+
+        {
+            const ModalAnswers answers({pressButton(QMessageBox::Cancel)});
+            window->readFromRadio();
+            QCOMPARE(answers.dialogs().size(), 1);
+        }
+        QVERIFY(document.codeplug() == edited);
+
+        const ModalAnswers answers({pressButton(QMessageBox::Discard), [](QWidget* dialog) {
+                                        auto* programming =
+                                            qobject_cast<ProgrammingDialog*>(dialog);
+                                        QVERIFY(programming);
+                                        programming->startButton()->click();
+                                        programming->closeButton()->click();
+                                    }});
+        window->readFromRadio();
+        QCOMPARE(answers.dialogs().size(), 2);
+        const model::ChannelTable read = document.codeplug().channels;
+        QVERIFY(!(read == edited.channels));
+        QVERIFY(!window->isWindowModified());
+        QCOMPARE(window->currentFile(), QString());
+
+        window->undo();
+        QVERIFY(document.codeplug().channels == edited.channels);
+        QVERIFY(document.codeplug().settings == edited.settings);
+        window->redo();
+        QVERIFY(document.codeplug().channels == read);
+    }
+
     // The sample written into a fresh radio with the protocol's fixed waits, then read back
     // into a fresh window over the fast link.
     void writeThenReadBack() {
