@@ -29,7 +29,7 @@ constexpr int kToneDropDownWidth = 74;
 constexpr int kToneDropDownRows = 15;
 constexpr int kAliasEditorWidth = 60;
 // Room beside a header's text, so that no header is clipped.
-constexpr int kHeaderMargin = 8;
+constexpr int kHeaderMargin = 4;
 // An editor lies 3 px right of and 2 px below its cell's top left corner.
 constexpr QPoint kEditorOffset(3, 2);
 
