@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the window for the documentation: every page in the three languages and the
-# three skins, with the sample codeplug open, rendered on a virtual X display into
-# docs/screenshots/. Builds the window first if needed. Not a test: look at the pictures.
+# three skins, and the Edit menu in each language, with the sample codeplug open, rendered
+# on a virtual X display into docs/screenshots/. Builds the window first if needed. Not a
+# test: look at the pictures.
 #   BUILD_DIR  the build folder to use (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -11,7 +11,8 @@ void CaptionTable::add(int id, const QString& builtin, Setter setText) {
 
 void CaptionTable::apply(const model::LanguagePack& pack) const {
     for (const Place& place : places_) {
-        place.setText(packText(pack, place.id));
+        // Pack texts double as menu items; a caption has no use for their accelerator.
+        place.setText(captionText(pack, place.id));
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The captions a language pack relabels: each place with its text id. A place shows its
-// built-in text until a pack is applied; a pack without the id leaves the caption empty.
+// built-in text until a pack is applied, then the pack's text without a menu accelerator
+// ("功能选项(&Y)" captions a group as "功能选项"); a pack without the id leaves the caption
+// empty.
 
 #include <QAbstractButton>
 #include <QGroupBox>

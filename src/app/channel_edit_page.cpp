@@ -67,7 +67,7 @@ QWidget* ChannelEditPage::buildCommandRow() {
     // button only.
     QPushButton* autoAdd = addButton(80, "autoAddButton", "自动添加");
     connect(autoAdd, &QPushButton::pressed, this, &ChannelEditPage::pressAutoAdd);
-    connect(autoAdd, &QPushButton::released, autoAddTimer_, &QTimer::stop);
+    connect(autoAdd, &QPushButton::released, this, &ChannelEditPage::stopAutoAdd);
     connect(addButton(96, "clearChannelsButton", "清除信道"), &QPushButton::clicked, this,
             &ChannelEditPage::clearChannelsRequested);
     connect(addButton(65, "moveUpButton", "信道上移"), &QPushButton::clicked, this,
@@ -91,8 +91,10 @@ void ChannelEditPage::showDocument() {
 }
 
 void ChannelEditPage::pressAutoAdd() {
-    autoAddTimer_->start(editor::kAutoAddFirstDelayMs);
     Document& document = editing_.document();
+    // Everything one press and hold adds is one step.
+    document.beginStepGroup();
+    autoAddTimer_->start(editor::kAutoAddFirstDelayMs);
     followAutoAdd(editor::pressAutoAdd(editing_.state(), document.codeplug(), document.texts()));
 }
 
@@ -104,12 +106,17 @@ void ChannelEditPage::repeatAutoAdd() {
 
 void ChannelEditPage::followAutoAdd(const editor::AutoAddStep& step) {
     if (!editing_.finished(step.error) || editor::autoAddFinished(editing_.state())) {
-        autoAddTimer_->stop();
+        stopAutoAdd();
     }
     if (step.gridRow) {
         grid_->moveToCell(editing_.state().editColumn, *step.gridRow);
     }
     grid_->showFrequencyInEditor();
+}
+
+void ChannelEditPage::stopAutoAdd() {
+    autoAddTimer_->stop();
+    editing_.document().endStepGroup();
 }
 
 void ChannelEditPage::moveChannel(bool up) {

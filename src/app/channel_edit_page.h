@@ -38,6 +38,8 @@ private:
     void pressAutoAdd();
     void repeatAutoAdd();
     void followAutoAdd(const editor::AutoAddStep& step);
+    // The release of the button, an error, or row 128 reached: the step ends.
+    void stopAutoAdd();
     void moveChannel(bool up);
     void deleteChannel();
 

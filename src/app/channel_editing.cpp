@@ -32,6 +32,7 @@ bool ChannelEditing::commitChannel(int row) {
 
 bool ChannelEditing::finished(const std::optional<editor::EditError>& error) {
     document_.notifyChannelsChanged();
+    document_.finishStep();
     if (!error) {
         return true;
     }

@@ -30,7 +30,7 @@ public:
     // Finishes channel `row` as the single-channel page leaves it.
     bool commitChannel(int row);
     // After the document's channels were edited by a rule that may fail: the views follow,
-    // and the failure is reported. Returns whether there was none.
+    // the step is finished, and the failure is reported. Returns whether there was none.
     bool finished(const std::optional<editor::EditError>& error);
 
     // The warning for `error` in the current language.

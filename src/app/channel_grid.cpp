@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "app/cell_text_edit.h"
 #include "app/channel_editing.h"
@@ -27,6 +28,8 @@ constexpr int kFrequencyEditorWidth = 72;
 constexpr int kToneDropDownWidth = 74;
 constexpr int kToneDropDownRows = 15;
 constexpr int kAliasEditorWidth = 60;
+// Room beside a header's text, so that no header is clipped.
+constexpr int kHeaderMargin = 4;
 // An editor lies 3 px right of and 2 px below its cell's top left corner.
 constexpr QPoint kEditorOffset(3, 2);
 
@@ -104,8 +107,17 @@ void ChannelGrid::configureLook() {
     header->setSectionsClickable(false);
     header->setMinimumSectionSize(1);
     header->setSectionResizeMode(QHeaderView::Fixed);
+    fitColumnsToHeaders();
+    connect(model_, &QAbstractItemModel::headerDataChanged, this,
+            &ChannelGrid::fitColumnsToHeaders);
+}
+
+void ChannelGrid::fitColumnsToHeaders() {
+    const QFontMetrics metrics = horizontalHeader()->fontMetrics();
     for (int column = 0; column < ChannelGridModel::kColumnCount; ++column) {
-        setColumnWidth(column, ChannelGridModel::columnWidth(column));
+        const QString header = model_->headerData(column, Qt::Horizontal).toString();
+        setColumnWidth(column, std::max(ChannelGridModel::columnWidth(column),
+                                        metrics.horizontalAdvance(header) + kHeaderMargin));
     }
 }
 
@@ -147,7 +159,7 @@ void ChannelGrid::createEditors() {
     connect(toneDropDown_, &QComboBox::activated, this, [this](int index) {
         Document& document = editing_.document();
         editor::chooseTone(editing_.state(), document.codeplug().channels, index, document.texts());
-        notifyChannels();
+        finishChange();
     });
 }
 
@@ -247,14 +259,69 @@ QModelIndex ChannelGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModif
 
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {
     event->accept();
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const bool label = index.isValid() && index.column() == Column::Label;
+    if (event->button() == Qt::RightButton && label &&
+        !selectionModel()->isRowSelected(index.row())) {
+        // The context menu acts on the row it was opened on.
+        clickLabel(index.row() + 1, Qt::NoModifier);
+    }
     if (event->button() != Qt::LeftButton) {
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    const QModelIndex index = indexAt(event->position().toPoint());
-    if (index.isValid() && index.column() != Column::Label) {
+    if (label) {
+        clickLabel(index.row() + 1, event->modifiers());
+    } else if (index.isValid()) {
         clickCell(index);
     }
+}
+
+QItemSelectionModel::SelectionFlags ChannelGrid::selectionCommand(const QModelIndex& /*index*/,
+                                                                  const QEvent* /*event*/) const {
+    // Only a label click selects; moving the current cell leaves the selection alone.
+    return QItemSelectionModel::NoUpdate;
+}
+
+void ChannelGrid::clickLabel(int row, Qt::KeyboardModifiers modifiers) {
+    if (!editing_.commit()) {
+        return;
+    }
+    hideOverlayEditors();
+    const QModelIndex label = model_->index(row - 1, Column::Label);
+    if (modifiers & Qt::ShiftModifier) {
+        const int first = std::min(selectionAnchor_, row);
+        selectRows(first, std::abs(selectionAnchor_ - row) + 1);
+    } else if (modifiers & Qt::ControlModifier) {
+        selectionModel()->select(label, QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+        selectionAnchor_ = row;
+    } else {
+        selectRows(row, 1);
+        selectionAnchor_ = row;
+    }
+    editing_.state().currentLine = row;
+    setCurrentCellQuietly(
+        model_->index(row - 1, std::max<int>(currentIndex().column(), Column::RxFreq)));
+    emit arrived(row);
+}
+
+std::vector<int> ChannelGrid::selectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows(Column::Label)) {
+        rows.push_back(index.row() + 1);
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ChannelGrid::selectRows(int first, int count) {
+    const QItemSelection rows(model_->index(first - 1, 0),
+                              model_->index(first + count - 2, Column::Count - 1));
+    selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+}
+
+void ChannelGrid::clearRowSelection() {
+    selectionModel()->clearSelection();
 }
 
 void ChannelGrid::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -275,7 +342,7 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Delete) {
         event->accept();
         editor::deleteVisibleCells(state, channels);
-        notifyChannels();
+        finishChange();
         followCommand();
         return;
     }
@@ -370,11 +437,12 @@ void ChannelGrid::clickCell(const QModelIndex& index) {
 
 void ChannelGrid::arriveAt(const QModelIndex& index) {
     hideOverlayEditors();
+    clearRowSelection();
     Document& document = editing_.document();
     const int row = index.row() + 1;
     const OverlayEditor overlay = editor::arriveAt(editing_.state(), document.codeplug().channels,
                                                    document.texts(), index.column(), row);
-    notifyChannels();
+    finishChange();
     emit arrived(row);
     const QString cell =
         qText(editor::gridCellText(document.codeplug().channels, index.column(), row));
@@ -458,7 +526,7 @@ void ChannelGrid::leaveToneDropDown() {
     Document& document = editing_.document();
     editor::chooseTone(editing_.state(), document.codeplug().channels,
                        toneDropDown_->currentIndex(), document.texts());
-    notifyChannels();
+    finishChange();
     toneDropDown_->hide();
 }
 
@@ -470,6 +538,11 @@ void ChannelGrid::setCurrentCellQuietly(const QModelIndex& index) {
 
 void ChannelGrid::notifyChannels() {
     editing_.document().notifyChannelsChanged();
+}
+
+void ChannelGrid::finishChange() {
+    notifyChannels();
+    editing_.document().finishStep();
 }
 
 }  // namespace hm3300::app

@@ -4,10 +4,15 @@
 // columns that flip on a click. Whenever the current cell changes, by a click, a key, the
 // wheel or a move of the program, the cell left is committed before the cell arrived at is
 // acted on (editor/grid_editing.h); a commit that fails keeps the grid where it was.
+//
+// Whole rows are selected by their labels (a click, Shift for a range, Ctrl to add or
+// remove one) for the row commands; a label click also makes that row the current channel.
+// Every column is at least as wide as its header text in the current language.
 
 #include <QTableView>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "editor/grid_editing.h"
 
@@ -51,6 +56,12 @@ public:
     // The tone list's entry 0 in the language of `texts`.
     void applyValueTexts(const model::ValueTexts& texts);
 
+    // The rows selected by their labels, 1 to 128, in order.
+    std::vector<int> selectedRows() const;
+    // Selects rows `first` ... `first` + `count` - 1 alone.
+    void selectRows(int first, int count);
+    void clearRowSelection();
+
 signals:
     // The grid arrived at a channel row: the single-channel page shows its number.
     void arrived(int row);
@@ -62,6 +73,8 @@ protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -73,6 +86,10 @@ private:
     // Commits the cell left, then moves to `index` and arrives there; the current cell
     // itself too, as a click does.
     void clickCell(const QModelIndex& index);
+    // A click on the label of `row`: the selection follows `modifiers` and the row becomes
+    // the current channel.
+    void clickLabel(int row, Qt::KeyboardModifiers modifiers);
+    void fitColumnsToHeaders();
     void arriveAt(const QModelIndex& index);
     void openEditor(QWidget* editor, const QModelIndex& index);
     void typeOnGrid(QKeyEvent* event);
@@ -88,7 +105,10 @@ private:
     void hideOverlay(QWidget* overlay);
     // Sets the current cell without running the leave and arrive rules.
     void setCurrentCellQuietly(const QModelIndex& index);
+    // While a field is typed into: the views follow, the step waits for the commit.
     void notifyChannels();
+    // A switch, a tone or Delete changed a channel: one step.
+    void finishChange();
 
     ChannelEditing& editing_;
     ChannelGridModel* model_;
@@ -96,6 +116,8 @@ private:
     QComboBox* toneDropDown_ = nullptr;
     CellTextEdit* aliasEditor_ = nullptr;
     bool quiet_ = false;
+    // The row a Shift click selects from.
+    int selectionAnchor_ = 1;
 };
 
 }  // namespace hm3300::app

@@ -126,7 +126,8 @@ QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, 
 }
 
 Qt::ItemFlags ChannelGridModel::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+    // Selectable for the row commands; only a label click selects (ChannelGrid).
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
 void ChannelGridModel::applyLanguage(const model::LanguagePack& pack) {

@@ -195,16 +195,23 @@ void ChannelPage::connectControls() {
     for (std::size_t i = 0; i < kListCount; ++i) {
         connect(lists_[i], &QComboBox::activated, this, [this, i](int index) {
             editor::choosePageItem(channel(), kLists[i], index, editing_.document().texts());
-            editing_.document().notifyChannelsChanged();
+            finishChange();
         });
     }
     for (std::size_t i = 0; i < kSwitchCount; ++i) {
         connect(switches_[i], &QCheckBox::clicked, this, [this, i](bool on) {
             editor::setPageSwitch(channel(), editor::kPageSwitches[i], on,
                                   editing_.document().texts());
-            editing_.document().notifyChannelsChanged();
+            finishChange();
         });
     }
+    // The alias has no commit: leaving its field ends the step.
+    connect(alias_, &CellTextEdit::left, &editing_.document(), &Document::finishStep);
+}
+
+void ChannelPage::finishChange() {
+    editing_.document().notifyChannelsChanged();
+    editing_.document().finishStep();
 }
 
 QComboBox* ChannelPage::list(editor::PageList list) const {

@@ -66,6 +66,8 @@ private:
     // A field of the page was entered: it edits the channel of the channel number.
     void enterField(int editColumn);
     void commitAndRefresh();
+    // A list or a box changed the channel: one step.
+    void finishChange();
     void fillLists(const model::ValueTexts& texts);
     model::Channel& channel();
 

@@ -21,7 +21,8 @@ constexpr int kDetailHeight = 110;
 }  // namespace
 
 ConfirmDialog::ConfirmDialog(Document& document, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       document_(document) {
     setObjectName(QStringLiteral("ConfirmDialog"));
     setWindowTitle(QStringLiteral("警告"));
@@ -55,7 +56,7 @@ ConfirmDialog::ConfirmDialog(Document& document, QWidget* parent)
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void ConfirmDialog::showMessage(const QString& caption, const QString& text,
+bool ConfirmDialog::showMessage(const QString& caption, const QString& text,
                                 editor::PendingCommand pendingCommand, const QString& detail) {
     setWindowTitle(caption);
     label_->setText(text);
@@ -64,7 +65,7 @@ void ConfirmDialog::showMessage(const QString& caption, const QString& text,
     setFixedSize(kWidth, detail.isEmpty() ? kHeight : kHeight + kDetailHeight);
     pendingCommand_ = pendingCommand;
     okButton_->setFocus();
-    exec();
+    return exec() == QDialog::Accepted;
 }
 
 void ConfirmDialog::showWarning(int textId, const QString& detail) {
@@ -80,7 +81,11 @@ void ConfirmDialog::applyLanguage(const model::LanguagePack& pack) {
 
 void ConfirmDialog::confirmOk() {
     accept();
-    const editor::ConfirmOutcome outcome = editor::confirmOk(pendingCommand_, document_.codeplug());
+    perform(pendingCommand_);
+}
+
+void ConfirmDialog::perform(editor::PendingCommand command) {
+    const editor::ConfirmOutcome outcome = editor::confirmOk(command, document_.codeplug());
     switch (outcome) {
         case editor::ConfirmOutcome::CodeplugReset:
             document_.notifyReplaced();
@@ -91,6 +96,7 @@ void ConfirmDialog::confirmOk() {
         case editor::ConfirmOutcome::Nothing:
             break;
     }
+    document_.finishStep();
     pendingCommand_ = editor::PendingCommand::MessageOnly;
     emit confirmed(outcome);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The program's one dialog for questions and warnings: a caption, one line of text, OK and
 // Cancel. What OK does is `PendingCommand`, set by the caller (editor/confirm_actions.h):
-// 1 nothing, 2 New, 3 clear all channels. Cancel does nothing. A warning may carry a
-// detail (what failed and why), shown in a read-only area below the fixed layout.
+// 1 nothing, 2 New, 3 clear all channels. Cancel, and closing the dialog, do nothing. A warning may
+// carry a detail (what failed and why), shown in a read-only area below the fixed layout.
 
 #include <QDialog>
 
@@ -28,9 +28,12 @@ public:
 
     // Sets the caption (as shown), the text, the detail and `PendingCommand`, then shows the
     // dialog modally. Returns when the operator has pressed OK (after its command ran) or
-    // Cancel.
-    void showMessage(const QString& caption, const QString& text,
+    // Cancel (or closed the dialog): whether it was OK.
+    bool showMessage(const QString& caption, const QString& text,
                      editor::PendingCommand pendingCommand, const QString& detail = {});
+    // Runs `command` as OK does, for a caller that has asked the operator already: one step
+    // of the document's history.
+    void perform(editor::PendingCommand command);
     // A warning: the warning caption and the text `textId` of the current pack; OK does
     // nothing.
     void showWarning(int textId, const QString& detail);

@@ -79,6 +79,8 @@ QWidget* DtmfPage::buildSystemPage() {
     auto* calls = new QGroupBox;
     captions_.add(121, calls, QStringLiteral("呼叫列表"));
     callList_ = new CallList(document_.settings());
+    connect(callList_->callEditor(), &QLineEdit::editingFinished, &document_,
+            &Document::finishStepSoon);
     captions_.add(122, QStringLiteral("序号"),
                   [this](const QString& text) { callList_->setHeaderText(0, text); });
     captions_.add(123, QStringLiteral("自动拨号号码"),

@@ -18,7 +18,7 @@ constexpr const char* kUsage =
     "Usage: hm3300d [--port PATH] [FILE.p46]\n"
     "\n"
     "Edits HM-3300D codeplugs, reads and writes the radio over its programming cable and\n"
-    "keeps codeplugs in *.p46 files.\n"
+    "keeps codeplugs in *.p46 files. FILE.p46, when given, is opened at start.\n"
     "\n"
     "Arguments:\n"
     "  FILE.p46     open this codeplug file at start\n"
@@ -78,13 +78,13 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    hm3300::app::MainWindow window({hm3300::places::programFolder(), parser.value(portOption)});
+    const QStringList files = parser.positionalArguments();
+    hm3300::app::MainWindow window(
+        {hm3300::places::programFolder(), parser.value(portOption),
+         files.isEmpty() ? QString() : QFileInfo(files.front()).absoluteFilePath()});
     window.show();
     if (const QString folder = hm3300::app::screenshotFolder(); !folder.isEmpty()) {
         return hm3300::app::takeScreenshots(window, folder);
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        window.openFileAtStart(QFileInfo(parser.positionalArguments().front()).absoluteFilePath());
     }
     return QApplication::exec();
 }

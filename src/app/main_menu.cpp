@@ -22,6 +22,11 @@ QAction* addCheckable(QMenu* menu, QActionGroup* group, const QString& text) {
     return action;
 }
 
+// Items added after the form's own carry the built-in pack's text until a pack is loaded.
+QString builtinText(int textId) {
+    return packText(model::LanguagePack::builtin(), textId);
+}
+
 QActionGroup* exclusiveGroup(QObject* owner) {
     auto* group = new QActionGroup(owner);
     group->setExclusive(true);
@@ -35,8 +40,11 @@ MainMenu::MainMenu(QMainWindow& window) {
 
     fileMenu = bar->addMenu(QStringLiteral("文件(&F)"));
     fileNew = fileMenu->addAction(QStringLiteral("新建(&N)"));
+    fileNew->setShortcut(QKeySequence::New);
     fileOpen = fileMenu->addAction(QStringLiteral("打开(&O)"));
+    fileOpen->setShortcut(QKeySequence::Open);
     fileSave = fileMenu->addAction(QStringLiteral("保存(&S)"));
+    fileSave->setShortcut(QKeySequence::Save);
     fileMenu->addSeparator();
     fileImportCsv = fileMenu->addAction(QStringLiteral("导入CSV(&I)..."));
     fileExportCsv = fileMenu->addAction(QStringLiteral("导出CSV(&T)..."));
@@ -44,6 +52,25 @@ MainMenu::MainMenu(QMainWindow& window) {
     fileExit = fileMenu->addAction(QStringLiteral("退出(&E)"));
 
     editMenu = bar->addMenu(QStringLiteral("编辑(&P)"));
+    const auto addEditItem = [this](int textId, QKeySequence::StandardKey key) {
+        QAction* action = editMenu->addAction(builtinText(textId));
+        action->setShortcut(key);
+        return action;
+    };
+    undo = addEditItem(model::TextId::Undo, QKeySequence::Undo);
+    redo = addEditItem(model::TextId::Redo, QKeySequence::UnknownKey);
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    editMenu->addSeparator();
+    cutRows = addEditItem(model::TextId::CutRows, QKeySequence::Cut);
+    copyRows = addEditItem(model::TextId::CopyRows, QKeySequence::Copy);
+    pasteRows = addEditItem(model::TextId::PasteRows, QKeySequence::Paste);
+    insertRow = addEditItem(model::TextId::InsertRow, QKeySequence::UnknownKey);
+    deleteRows = addEditItem(model::TextId::DeleteRows, QKeySequence::UnknownKey);
+    for (QAction* rowCommand : {cutRows, copyRows, pasteRows, insertRow, deleteRows}) {
+        rowCommand->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    }
+    editMenu->addSeparator();
     read = editMenu->addAction(QStringLiteral("频率读出(&R)"));
     write = editMenu->addAction(QStringLiteral("频率写入(&W)"));
     editMenu->addSeparator();
@@ -85,6 +112,7 @@ MainMenu::MainMenu(QMainWindow& window) {
     helpMenu = bar->addMenu(QStringLiteral("帮助(&H)"));
     help = helpMenu->addAction(QStringLiteral("帮助(&H)..."));
     backupsFolder = helpMenu->addAction(QStringLiteral("备份文件夹(&B)"));
+    help->setShortcut(QKeySequence::HelpContents);
     about = helpMenu->addAction(QStringLiteral("关于(&A)..."));
 
     QToolBar* toolBar = window.addToolBar(QStringLiteral("toolBar"));
@@ -146,6 +174,13 @@ void MainMenu::applyLanguage(const model::LanguagePack& pack) {
     fileExportCsv->setText(text(model::TextId::ExportCsv));
     chooseDevice->setText(text(model::TextId::ChooseDevice));
     backupsFolder->setText(text(model::TextId::BackupsFolder));
+    undo->setText(text(model::TextId::Undo));
+    redo->setText(text(model::TextId::Redo));
+    cutRows->setText(text(model::TextId::CutRows));
+    copyRows->setText(text(model::TextId::CopyRows));
+    pasteRows->setText(text(model::TextId::PasteRows));
+    insertRow->setText(text(model::TextId::InsertRow));
+    deleteRows->setText(text(model::TextId::DeleteRows));
     updateToolTips();
 }
 

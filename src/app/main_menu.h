@@ -29,6 +29,15 @@ struct MainMenu {
     QAction* fileExit;
 
     QMenu* editMenu;
+    QAction* undo;  // Ctrl+Z
+    QAction* redo;  // Ctrl+Y, Ctrl+Shift+Z
+    // The commands on whole rows of the channel grid. Their shortcuts work while the grid
+    // has the keyboard, so that a text field keeps its own cut, copy and paste.
+    QAction* cutRows;
+    QAction* copyRows;
+    QAction* pasteRows;
+    QAction* insertRow;
+    QAction* deleteRows;
     QAction* read;   // "频率读出(&R)"
     QAction* write;  // "频率写入(&W)"
     // The items that show the pages 0 ... 5.

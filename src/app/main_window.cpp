@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
+#include <QUrl>
 #include <iostream>
 
 #include "app/about_dialog.h"
@@ -51,7 +53,9 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
       editing_(new ChannelEditing(document_, this)),
       menu_(*this) {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(QStringLiteral("KW3300"));
+    setCaption(QStringLiteral("KW3300"));
+    // A fixed size: there is nothing to maximise.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFixedSize(798, 596);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -70,6 +74,10 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
     createProgrammingDialog();
     message_ = new ConfirmDialog(document_, this);
     connectChannelEditing();
+    connectRowCommands();
+    connect(&document_, &Document::historyChanged, this, &MainWindow::followHistory);
+    connect(&document_, &Document::channelsChanged, this, &MainWindow::followHistory);
+    followHistory();
 }
 
 void MainWindow::createPages() {
@@ -103,6 +111,8 @@ void MainWindow::connectMenu() {
     connect(menu_.fileImportCsv, &QAction::triggered, this, &MainWindow::importCsv);
     connect(menu_.fileExportCsv, &QAction::triggered, this, &MainWindow::exportCsv);
     connect(menu_.fileExit, &QAction::triggered, this, &QWidget::close);
+    connect(menu_.undo, &QAction::triggered, this, &MainWindow::undo);
+    connect(menu_.redo, &QAction::triggered, this, &MainWindow::redo);
     connect(menu_.read, &QAction::triggered, this, &MainWindow::readFromRadio);
     connect(menu_.write, &QAction::triggered, this, &MainWindow::writeToRadio);
     for (int page = 0; page < static_cast<int>(menu_.pageItems.size()); ++page) {
@@ -182,10 +192,17 @@ void MainWindow::prepareFirstShow() {
     }
     pages_->setCurrentIndex(kChannelEditPage);
     dtmfPage_->showSystemPage();
+    if (!options_.codeplugFile.isEmpty()) {
+        // Once the window is up, so that a warning has a window to stand on.
+        QTimer::singleShot(0, this, &MainWindow::openStartFile);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The codeplug is neither saved nor asked about.
+    if (!askToSaveChanges()) {
+        event->ignore();
+        return;
+    }
     storeSettings();
     event->accept();
 }
@@ -214,6 +231,7 @@ void MainWindow::applyCommMode(int mode) {
     channelPage_->setSingleHead(singleHead);
     if (singleHead && document_.codeplug().channels.turnVoxOff(document_.texts())) {
         document_.notifyChannelsChanged();
+        document_.finishStep();
     }
 }
 
@@ -227,7 +245,17 @@ void MainWindow::applySkin(int skin) {
 }
 
 void MainWindow::showBandCaption() {
-    setWindowTitle(QString::fromStdString(editor::bandCaption(document_.codeplug().bands)));
+    setCaption(QString::fromStdString(editor::bandCaption(document_.codeplug().bands)));
+}
+
+void MainWindow::setCaption(const QString& caption) {
+    setWindowTitle(caption + QStringLiteral("[*]"));
+}
+
+void MainWindow::followHistory() {
+    setWindowModified(document_.isModified());
+    menu_.undo->setEnabled(document_.canUndo());
+    menu_.redo->setEnabled(document_.canRedo());
 }
 
 void MainWindow::showHelp() {

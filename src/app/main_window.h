@@ -25,6 +25,7 @@ namespace hm3300::app {
 
 class ChannelEditPage;
 class ChannelEditing;
+class RowCommands;
 class ChannelPage;
 class DocumentView;
 class DtmfPage;
@@ -52,10 +53,13 @@ struct StartOptions {
     QString appFolder;
     // When set, the port number chosen at start opens this device for this session only.
     QString portPath;
+    // When set, this codeplug file is opened once the window is first shown.
+    QString codeplugFile;
 };
 
-// Asks for a codeplug file name; returns an empty string when cancelled.
-using FileNameDialog = std::function<QString(QWidget* parent)>;
+// Asks for a codeplug file name, proposing `proposed` (the current file, or empty); returns
+// an empty string when cancelled.
+using FileNameDialog = std::function<QString(QWidget* parent, const QString& proposed)>;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -120,20 +124,31 @@ public:
     void showRunSummary(link::RunMode mode, int seconds);
     WriteProblemsDialog* writeProblemsDialog() const { return writeProblems_; }
 
+    // New, Open and Read (and closing the window) ask first when the codeplug has changes
+    // that are not saved: Save, Discard or Cancel.
     void newFile();
     void openFile();
-    void saveFile();
+    // Asks for the file name, proposing the current file's, adds ".p46" to a name without
+    // an extension and asks before replacing a file. Returns whether the codeplug was saved.
+    bool saveFile();
     // File → Import CSV: the rows of a CSV channel list set channels in one step; the rows
     // skipped or changed are listed in one warning (main_window_csv_commands.cpp).
     void importCsv();
     // File → Export CSV: the channels saved as a CSV channel list.
     void exportCsv();
     // Open after its dialog: reads `path` into the document and shows it, with what the
-    // reader passed over in the status bar, or changes nothing and returns why.
+    // reader passed over in the status bar, or changes nothing and returns why. The file
+    // becomes the current file and the codeplug counts as saved.
     std::optional<file::ReadError> openCodeplugFile(const QString& path);
-    // The file named on the command line, opened once the window is shown. Unlike Open, it
-    // warns about a file of another kind too: the operator asked for this very file.
-    void openFileAtStart(const QString& path);
+    // Shows why `path` could not be opened.
+    void reportOpenError(const QString& path, const file::ReadError& error);
+    // The file the codeplug was last opened from or saved to; empty after New and a read.
+    QString currentFile() const { return currentFile_; }
+
+    // Edit → Undo and Redo: a channel edit being typed is finished first.
+    void undo();
+    void redo();
+    RowCommands& rowCommands() const { return *rowCommands_; }
     void showHelp();
     // Help → "Backups folder": the folder of the backups, in the desktop's file manager.
     void showBackupsFolder();
@@ -159,6 +174,19 @@ private:
     bool commitChannelEdit();
     // New hides the grid's tone drop-down before it asks.
     void hideToneDropDown();
+    // Before Quit, New, Open and Read: with changes that are not saved, asks whether to save
+    // them first. Returns whether the command may go on: after a save that was done, after
+    // Discard, or when there was nothing to ask.
+    bool askToSaveChanges();
+    // The codeplug was made anew or read from the radio: it is no file's.
+    void forgetCurrentFile();
+    // The caption; "*" marks changes that are not saved.
+    void setCaption(const QString& caption);
+    void followHistory();
+    // Before Undo and Redo: an edit being typed becomes part of the history first, and the
+    // editors laid over cells that may change close.
+    void finishTypingForHistory();
+    void connectRowCommands();
     // The channel editor's part of the confirmation dialog's OK (main_window_radio.cpp).
     void followConfirmation(editor::ConfirmOutcome outcome);
     void connectChannelEditing();
@@ -179,6 +207,7 @@ private:
     std::vector<DocumentView*> views() const;
     void setBanner(const QString& text);
     void showReadNotices(const std::vector<file::ReadNotice>& notices);
+    void openStartFile();
     // A warning box with the caption WarnTitle: a file or the help could not be used.
     void showWarning(const model::Message& message);
     void showWarning(const QString& text);  // a text in the current language already
@@ -188,7 +217,9 @@ private:
     QtTranslations qtTranslations_;
     Document document_;
     ChannelEditing* editing_;
+    RowCommands* rowCommands_ = nullptr;
     AppSettings settings_;
+    QString currentFile_;
     // The devices behind the port numbers in this session (settings_ holds the stored ones).
     std::array<QString, kPortCount> portPaths_;
     bool shown_ = false;

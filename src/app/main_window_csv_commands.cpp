@@ -33,7 +33,7 @@ void MainWindow::importCsv() {
     }
     const QString path =
         importCsvDialog_
-            ? importCsvDialog_(this)
+            ? importCsvDialog_(this, {})
             : QFileDialog::getOpenFileName(this, withoutAccelerator(menu_.fileImportCsv->text()),
                                            {}, kCsvFilter);
     if (path.isEmpty()) {
@@ -71,7 +71,7 @@ void MainWindow::exportCsv() {
     }
     const QString path =
         exportCsvDialog_
-            ? exportCsvDialog_(this)
+            ? exportCsvDialog_(this, {})
             : QFileDialog::getSaveFileName(this, withoutAccelerator(menu_.fileExportCsv->text()),
                                            {}, kCsvFilter);
     if (path.isEmpty()) {

@@ -56,10 +56,4 @@ void MainWindow::showBackupsFolder() {
     }
 }
 
-void MainWindow::openFileAtStart(const QString& path) {
-    if (const auto error = openCodeplugFile(path)) {
-        showWarning(error->message);
-    }
-}
-
 }  // namespace hm3300::app

@@ -1,10 +1,17 @@
-// MainWindow: the File commands New, Open and Save.
+// MainWindow: the File commands New, Open and Save, the question before changes that are
+// not saved are set aside, and Undo and Redo.
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 
+#include "app/channel_edit_page.h"
+#include "app/channel_editing.h"
+#include "app/channel_grid.h"
 #include "app/confirm_dialog.h"
 #include "app/dtmf_page.h"
 #include "app/main_window.h"
@@ -18,15 +25,21 @@ namespace hm3300::app {
 namespace {
 
 const QString kFileFilter = QStringLiteral("PRG-846  文件 (*.p46)");
+const QString kExtension = QStringLiteral(".p46");
 
-// The program keeps the name as the dialog returns it and adds no extension.
-QString askOpenFileName(QWidget* parent) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("打开"), {}, kFileFilter);
+QString askOpenFileName(QWidget* parent, const QString& proposed) {
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("打开"), proposed, kFileFilter);
 }
 
-QString askSaveFileName(QWidget* parent) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("保存"), {}, kFileFilter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+// The program asks before replacing a file itself, once the extension is known.
+QString askSaveFileName(QWidget* parent, const QString& proposed) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("保存"), proposed, kFileFilter,
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+// "radio" becomes "radio.p46"; a name with an extension of its own keeps it.
+QString withCodeplugExtension(const QString& path) {
+    return QFileInfo(path).suffix().isEmpty() ? path + kExtension : path;
 }
 
 std::string localPath(const QString& path) {
@@ -40,9 +53,40 @@ void MainWindow::setFileDialogs(FileNameDialog openDialog, FileNameDialog saveDi
     saveDialog_ = std::move(saveDialog);
 }
 
+bool MainWindow::askToSaveChanges() {
+    if (!document_.isModified()) {
+        return true;
+    }
+    const model::LanguagePack& pack = document_.pack();
+    QMessageBox question(QMessageBox::Question, captionText(pack, model::TextId::ConfirmTitle),
+                         packText(pack, model::TextId::UnsavedChanges),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.button(QMessageBox::Save)->setText(packText(pack, model::TextId::SaveChanges));
+    question.button(QMessageBox::Discard)->setText(packText(pack, model::TextId::DiscardChanges));
+    question.button(QMessageBox::Cancel)->setText(packText(pack, 8));
+    question.setDefaultButton(QMessageBox::Save);
+    question.setEscapeButton(QMessageBox::Cancel);
+    switch (question.exec()) {
+        case QMessageBox::Save:
+            return saveFile();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// With changes that are not saved, the question about them takes the place of New's own
+// confirmation: one question, never two.
 void MainWindow::newFile() {
     dtmfPage_->hideCallEditor();
     hideToneDropDown();
+    if (document_.isModified()) {
+        if (askToSaveChanges()) {
+            message_->perform(editor::PendingCommand::NewCodeplug);
+        }
+        return;
+    }
     const model::LanguagePack& pack = document_.pack();
     message_->showMessage(captionText(pack, model::TextId::ConfirmTitle),
                           packText(pack, model::TextId::ConfirmText),
@@ -50,21 +94,22 @@ void MainWindow::newFile() {
 }
 
 void MainWindow::openFile() {
-    if (!commitChannelEdit()) {
+    if (!commitChannelEdit() || !askToSaveChanges()) {
         return;
     }
-    const QString path = openDialog_ ? openDialog_(this) : askOpenFileName(this);
+    const QString path =
+        openDialog_ ? openDialog_(this, currentFile_) : askOpenFileName(this, currentFile_);
     if (path.isEmpty()) {
         return;
     }
-    const auto error = openCodeplugFile(path);
-    // A file of another kind is passed over in silence, as the operator expects.
-    if (error && error->kind != file::ReadError::Kind::WrongHeader) {
-        showWarning(error->message);
+    if (const auto error = openCodeplugFile(path)) {
+        reportOpenError(path, *error);
     }
 }
 
 std::optional<file::ReadError> MainWindow::openCodeplugFile(const QString& path) {
+    // What was changed before is a step of its own, so that undo takes back the Open alone.
+    document_.finishStep();
     std::vector<file::ReadNotice> notices;
     auto error =
         file::openCodeplug(localPath(path), document_.codeplug(), document_.texts(), notices);
@@ -72,8 +117,27 @@ std::optional<file::ReadError> MainWindow::openCodeplugFile(const QString& path)
         showBandCaption();
         document_.notifyReplaced();
         showReadNotices(notices);
+        document_.markSaved();
+        currentFile_ = path;
     }
     return error;
+}
+
+// The header says whether a file is a codeplug at all; the reader's own message names the
+// line of a codeplug that cannot be read.
+void MainWindow::reportOpenError(const QString& path, const file::ReadError& error) {
+    if (error.kind == file::ReadError::Kind::WrongHeader) {
+        showWarning(packText(document_.pack(), model::TextId::NotACodeplugWarning) +
+                    QStringLiteral("\n") + QDir::toNativeSeparators(path));
+    } else {
+        showWarning(error.message);
+    }
+}
+
+void MainWindow::openStartFile() {
+    if (const auto error = openCodeplugFile(options_.codeplugFile)) {
+        reportOpenError(options_.codeplugFile, *error);
+    }
 }
 
 // What the reader passed over stays in the status bar, over the banner, until the next Open.
@@ -89,18 +153,35 @@ void MainWindow::showReadNotices(const std::vector<file::ReadNotice>& notices) {
     }
 }
 
-void MainWindow::saveFile() {
+bool MainWindow::saveFile() {
     if (!commitChannelEdit()) {
-        return;
+        return false;
     }
-    const QString path = saveDialog_ ? saveDialog_(this) : askSaveFileName(this);
-    if (path.isEmpty()) {
-        return;
+    const QString chosen =
+        saveDialog_ ? saveDialog_(this, currentFile_) : askSaveFileName(this, currentFile_);
+    if (chosen.isEmpty()) {
+        return false;
     }
-    if (const auto error =
-            file::saveCodeplug(localPath(path), document_.codeplug(), document_.pack())) {
+    const QString path = withCodeplugExtension(chosen);
+    const model::LanguagePack& pack = document_.pack();
+    if (QFileInfo::exists(path) &&
+        !message_->showMessage(
+            captionText(pack, model::TextId::ConfirmTitle),
+            packText(pack, model::TextId::ReplaceFile).arg(QDir::toNativeSeparators(path)),
+            editor::PendingCommand::MessageOnly)) {
+        return false;
+    }
+    if (const auto error = file::saveCodeplug(localPath(path), document_.codeplug(), pack)) {
         showWarning(*error);
+        return false;
     }
+    document_.markSaved();
+    currentFile_ = path;
+    return true;
+}
+
+void MainWindow::forgetCurrentFile() {
+    currentFile_.clear();
 }
 
 void MainWindow::showWarning(const model::Message& message) {
@@ -109,6 +190,22 @@ void MainWindow::showWarning(const model::Message& message) {
 
 void MainWindow::showWarning(const QString& text) {
     QMessageBox::warning(this, warningCaption(document_.pack()), text);
+}
+
+void MainWindow::undo() {
+    finishTypingForHistory();
+    document_.undo();
+}
+
+void MainWindow::redo() {
+    finishTypingForHistory();
+    document_.redo();
+}
+
+void MainWindow::finishTypingForHistory() {
+    editing_->commitPending();
+    channelEditPage_->grid()->hideOverlayEditors();
+    dtmfPage_->hideCallEditor();
 }
 
 }  // namespace hm3300::app

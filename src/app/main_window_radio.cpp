@@ -15,6 +15,7 @@
 #include "app/main_window.h"
 #include "app/pack_text.h"
 #include "app/programming_dialog.h"
+#include "app/row_commands.h"
 #include "model/text_ids.h"
 
 namespace hm3300::app {
@@ -49,6 +50,8 @@ void startProgramming(MainWindow& window, link::RunMode mode, const QAction& ite
     dialog.setBanner(window.bannerText());
     dialog.setFixedHeight(ProgrammingDialog::kHeight);
     dialog.exec();
+    // Preparing the run may have set the working mode; that is a change of its own.
+    window.document().finishStep();
 }
 
 }  // namespace
@@ -65,8 +68,15 @@ QWidget* MainWindow::createSingleChannelPage() {
 
 void MainWindow::createProgrammingDialog() {
     programmingDialog_ = new ProgrammingDialog(*this);
+    // What was just read from or written to the radio counts as saved.
     connect(programmingDialog_, &ProgrammingDialog::runSucceeded, this,
-            &MainWindow::showRunSummary);
+            [this](link::RunMode mode, int seconds) {
+                document_.markSaved();
+                if (mode == link::RunMode::Read) {
+                    forgetCurrentFile();
+                }
+                showRunSummary(mode, seconds);
+            });
 }
 
 // "Read 12 channels from /dev/ttyUSB0 in 22 s": what was done stays in the status bar.
@@ -81,6 +91,27 @@ void MainWindow::showRunSummary(link::RunMode mode, int seconds) {
         summary += QStringLiteral("; ") + keepReadBackup();
     }
     statusBar()->showMessage(summary);
+}
+
+void MainWindow::connectRowCommands() {
+    ChannelGrid* grid = channelEditPage_->grid();
+    rowCommands_ = new RowCommands(*editing_, *grid, *message_, this);
+    const std::array<std::pair<QAction*, void (RowCommands::*)()>, 5> commands{{
+        {menu_.cutRows, &RowCommands::cut},
+        {menu_.copyRows, &RowCommands::copy},
+        {menu_.pasteRows, &RowCommands::paste},
+        {menu_.insertRow, &RowCommands::insertRow},
+        {menu_.deleteRows, &RowCommands::deleteRows},
+    }};
+    for (const auto& [action, command] : commands) {
+        // The grid's context menu offers them, and their shortcuts work while it has the keys.
+        grid->addAction(action);
+        connect(action, &QAction::triggered, this, [this, command] {
+            pages_->setCurrentIndex(kChannelEditPage);
+            (rowCommands_->*command)();
+        });
+    }
+    grid->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void MainWindow::connectChannelEditing() {
@@ -120,6 +151,9 @@ void MainWindow::followConfirmation(editor::ConfirmOutcome outcome) {
             grid->frequencyEditor()->clear();
             grid->moveToCell(editor::GridColumn::RxFreq, 1);
             channelPage_->showChannel(1);
+            // A new codeplug holds nothing to lose yet.
+            document_.markSaved();
+            forgetCurrentFile();
             break;
         case editor::ConfirmOutcome::ChannelsCleared:
             grid->moveToCell(editor::GridColumn::RxFreq, 1);
@@ -142,7 +176,7 @@ void MainWindow::hideToneDropDown() {
 }
 
 void MainWindow::readFromRadio() {
-    if (!commitChannelEdit()) {
+    if (!commitChannelEdit() || !askToSaveChanges()) {
         return;
     }
     startProgramming(*this, link::RunMode::Read, *menu_.read, *menu_.readButton);

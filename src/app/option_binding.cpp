@@ -54,15 +54,19 @@ Control* OptionBinding::adopt(Option option, Control* control) {
 QComboBox* OptionBinding::choice(Option option) {
     auto* box = new QComboBox;
     fillItems(box, builtinItems(option));
-    connect(box, &QComboBox::activated, this,
-            [this, option](int index) { document_.settings().setChoice(option, index); });
+    connect(box, &QComboBox::activated, this, [this, option](int index) {
+        document_.settings().setChoice(option, index);
+        document_.finishStepSoon();
+    });
     return adopt(option, box);
 }
 
 QCheckBox* OptionBinding::flag(Option option) {
     auto* box = new QCheckBox;
-    connect(box, &QCheckBox::toggled, this,
-            [this, option](bool on) { document_.settings().setFlag(option, on); });
+    connect(box, &QCheckBox::toggled, this, [this, option](bool on) {
+        document_.settings().setFlag(option, on);
+        document_.finishStepSoon();
+    });
     return adopt(option, box);
 }
 
@@ -70,6 +74,7 @@ NumberSpinBox* OptionBinding::number(Option option, NumberSpinBox::Resolution re
     auto* box = new NumberSpinBox(model::optionDefinition(option), resolution);
     connect(box, &QDoubleSpinBox::valueChanged, this,
             [this, option](double value) { document_.settings().setNumber(option, value); });
+    connect(box, &QAbstractSpinBox::editingFinished, &document_, &Document::finishStepSoon);
     return adopt(option, box);
 }
 
@@ -78,6 +83,7 @@ FilteredLineEdit* OptionBinding::text(Option option) {
     connect(field, &QLineEdit::textChanged, this, [this, option](const QString& text) {
         document_.settings().setText(option, text.toStdString());
     });
+    connect(field, &QLineEdit::editingFinished, &document_, &Document::finishStepSoon);
     return adopt(option, field);
 }
 

@@ -2,7 +2,9 @@
 // One table binding each option control of a page to its radio option in the document.
 // The controls write the document as the operator edits: a list on the operator's choice,
 // a check box on every state change, a spin field on every value, a text field on every
-// change of its text. Rules a page adds run after the binding has written the value.
+// change of its text. Rules a page adds run after the binding has written the value, within
+// the same step: a list or a box ends its step after the event, a spin or text field when
+// the operator leaves it.
 
 #include <QObject>
 #include <vector>

@@ -42,7 +42,8 @@ QString lastRunTracePath() {
 }  // namespace
 
 ProgrammingDialog::ProgrammingDialog(MainWindow& window)
-    : QDialog(&window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(&window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
       window_(window),
       document_(window.document()),
       session_(ports_, waiter_, document_.codeplug(), document_.texts()),

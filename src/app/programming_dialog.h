@@ -53,7 +53,8 @@ public:
     void startRun();
 
 signals:
-    // A run ended well after about `seconds`.
+    // A run ended well after about `seconds`: the document was read from or written to
+    // the radio.
     void runSucceeded(link::RunMode mode, int seconds);
 
 protected:

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QTabWidget>
 #include <array>
@@ -24,6 +26,25 @@ void settle() {
     for (int round = 0; round < 3; ++round) {
         QApplication::processEvents();
     }
+}
+
+bool save(const QPixmap& picture, const QDir& folder, const QString& name) {
+    if (picture.save(folder.filePath(name))) {
+        return true;
+    }
+    std::cerr << "hm3300d: cannot write " << folder.filePath(name).toStdString() << '\n';
+    return false;
+}
+
+// The Edit menu opened under its title, as the operator sees it.
+QPixmap editMenuPicture(MainWindow& window) {
+    QMenu* menu = window.menu().editMenu;
+    const QRect title = window.menuBar()->actionGeometry(menu->menuAction());
+    menu->popup(window.menuBar()->mapToGlobal(title.bottomLeft()));
+    settle();
+    const QPixmap picture = menu->grab();
+    menu->hide();
+    return picture;
 }
 
 }  // namespace
@@ -57,12 +78,15 @@ int takeScreenshots(MainWindow& window, const QString& folder) {
                         .arg(QString::fromLatin1(kPageNames[static_cast<std::size_t>(page)]),
                              QString::fromLatin1(model::packName(language)),
                              QString::fromLatin1(kSkinNames[static_cast<std::size_t>(skin - 1)]));
-                if (!window.grab().save(target.filePath(name))) {
-                    std::cerr << "hm3300d: cannot write " << target.filePath(name).toStdString()
-                              << '\n';
+                if (!save(window.grab(), target, name)) {
                     return 1;
                 }
             }
+        }
+        const QString menuName =
+            QStringLiteral("edit-menu-%1.png").arg(QString::fromLatin1(model::packName(language)));
+        if (!save(editMenuPicture(window), target, menuName)) {
+            return 1;
         }
     }
     return 0;

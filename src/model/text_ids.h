@@ -53,6 +53,23 @@ inline constexpr int BackupSaved = 220;          // the status bar, before the b
 inline constexpr int BackupFailed = 221;         // the status bar, before the reason
 inline constexpr int BackupsFolderFailed = 222;  // the warning, before the folder
 
+// Keeping the work safe: the question before unsaved changes are set aside, the Edit items,
+// and the messages of the row commands and of Open and Save.
+inline constexpr int UnsavedChanges = 231;
+inline constexpr int SaveChanges = 232;     // its buttons
+inline constexpr int DiscardChanges = 233;  // (Cancel is text 8)
+inline constexpr int Undo = 234;
+inline constexpr int Redo = 235;
+inline constexpr int CutRows = 236;
+inline constexpr int CopyRows = 237;
+inline constexpr int PasteRows = 238;
+inline constexpr int InsertRow = 239;
+inline constexpr int DeleteRows = 240;
+inline constexpr int InsertDropsChannel = 241;
+inline constexpr int NotACodeplugWarning = 242;
+inline constexpr int ReplaceFile = 243;  // "%1" stands for the file name
+inline constexpr int NothingToPaste = 244;
+
 // Messages, see model/message.h: "%1", "%2", ... are the places of their arguments.
 inline constexpr int AtLine = 301;
 inline constexpr int AboutThing = 302;
@@ -141,7 +158,7 @@ inline constexpr int ProblemsHint = 399;
 // Every id a complete pack carries. Laid out by hand, a block of ids added as a line of its
 // own, so that a new block leaves the lines before it as they are.
 // clang-format off
-inline constexpr std::array<int, 229> kAll{
+inline constexpr std::array<int, 243> kAll{
     1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14,  15,  16,  17,  18,  19,
     20,  21,  22,  23,  24,  25,  26,  27,  28,  29,  30,  31,  32,  34,  35,  36,  37,  38,  39,
     40,  41,  42,  43,  45,  46,  47,  48,  56,  57,  58,  59,  60,  61,  62,  64,  65,  66,  67,
@@ -150,6 +167,7 @@ inline constexpr std::array<int, 229> kAll{
     113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130, 131,
     132, 133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 143, 144, 145, 146, 201, 202,
     211, 212, 213, 214, 215, 216, 217, 218, 219, 220, 221, 222,
+    231, 232, 233, 234, 235, 236, 237, 238, 239, 240, 241, 242, 243, 244,
     261, 262, 263,
     301, 302, 303, 304, 305, 306, 307, 308, 309, 310, 311, 313, 314, 315, 316, 317, 318, 319,
     320, 321, 322, 323, 324, 325, 326, 327, 328, 329, 330, 331,

@@ -27,8 +27,8 @@ private slots:
         exportPath_.clear();
         folder_ = std::make_unique<AppFolder>();
         window_ = folder_->start();
-        window_->setCsvFileDialogs([this](QWidget*) { return importPath_; },
-                                   [this](QWidget*) { return exportPath_; });
+        window_->setCsvFileDialogs([this](QWidget*, const QString&) { return importPath_; },
+                                   [this](QWidget*, const QString&) { return exportPath_; });
         window_->menu().languages[1]->trigger();
         // Band 1 at 400-470 MHz is active, with the 25 kHz step.
         model::Codeplug& codeplug = window_->document().codeplug();

@@ -159,24 +159,6 @@ private slots:
         QVERIFY2(warning.startsWith(QStringLiteral("无法打开备份文件夹: the folder ")),
                  qPrintable(warning));
     }
-
-    void aFileNamedAtStartOpensAndARefusedOneIsWarnedAbout() {
-        const AppFolder folder;
-        auto window = folder.start();
-        window->openFileAtStart(QStringLiteral(HM3300_SOURCE_DIR "/samples/sample.p46"));
-        QVERIFY(window->document().codeplug().channels.row(1).exists());
-
-        folder.write(QStringLiteral("notes.p46"), "shopping list\r\n");
-        QString warning;
-        const ModalAnswer answer([&](QWidget* dialog) {
-            warning = messageText(dialog);
-            dialog->close();
-        });
-        window->openFileAtStart(folder.file(QStringLiteral("notes.p46")));
-        QVERIFY(answer.answered());
-        QVERIFY2(warning.contains(QStringLiteral("notes.p46")), qPrintable(warning));
-        QVERIFY(window->document().codeplug().channels.row(1).exists());
-    }
 };
 
 int runDesktopTests(int argc, char** argv) {

@@ -88,10 +88,12 @@ private slots:
         savePath_.clear();
         folder_ = std::make_unique<AppFolder>();
         window_ = folder_->start();
-        window_->setFileDialogs([this](QWidget*) { return openPath_; },
-                                [this](QWidget*) { return savePath_; });
+        window_->setFileDialogs([this](QWidget*, const QString&) { return openPath_; },
+                                [this](QWidget*, const QString&) { return savePath_; });
         editCodeplug(window_->document());
         window_->document().settings().setChoice(model::Option::SpareKeyAssignment, 2);
+        // As if just opened: nothing to save, so New asks only its own question.
+        window_->document().markSaved();
     }
 
     void cleanup() {
@@ -138,19 +140,19 @@ private slots:
 
     void saveThenOpenRestoresEverySettingAndChannel() {
         const model::Codeplug saved = window_->document().codeplug();
-        saveAs(QStringLiteral("radio"));  // no extension is added
-        QVERIFY(QFile::exists(savePath_));
+        saveAs(QStringLiteral("radio"));
+        QVERIFY(QFile::exists(savePath_ + QStringLiteral(".p46")));
 
         const ModalAnswer answer(pressOk);
         window_->newFile();
         QVERIFY(answer.answered());
         window_->document().codeplug().bands = {};
 
-        openPath_ = savePath_;
+        openPath_ = savePath_ + QStringLiteral(".p46");
         window_->pages()->setCurrentIndex(kOtherPage);
         window_->menu().fileOpen->trigger();
         QVERIFY(window_->document().codeplug() == reopened(saved));
-        QCOMPARE(window_->windowTitle(), QStringLiteral("HM-3300D    [136-174MHz]"));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("HM-3300D    [136-174MHz][*]"));
         QCOMPARE(window_->pages()->currentIndex(), static_cast<int>(kChannelEditPage));
         auto* pttId = window_->findChild<QComboBox*>(QStringLiteral("PTT ID"));
         QCOMPARE(pttId->currentIndex(), saved.settings.choice(model::Option::PTT_ID));
@@ -161,23 +163,26 @@ private slots:
         window_->openFile();
         window_->saveFile();
         QVERIFY(window_->document().codeplug() == before);
-        QCOMPARE(window_->windowTitle(), QStringLiteral("KW3300"));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("KW3300[*]"));
     }
 
-    void aFileWithAnotherHeaderIsIgnoredSilently() {
+    // The header differs by one trailing blank: nothing is opened, and the operator is told.
+    void aFileThatIsNoCodeplugIsSaidToBeNone() {
         saveAs(QStringLiteral("good.p46"));
         QByteArray content = folder_->read(QStringLiteral("good.p46"));
         content.replace("HM-3300 MEMORY CHANNEL", "HM-3300 MEMORY CHANNEL ");
         folder_->write(QStringLiteral("other.p46"), content);
         resetCodeplug();
+        window_->menu().languages[1]->trigger();
 
         const model::Codeplug before = window_->document().codeplug();
         openPath_ = folder_->file(QStringLiteral("other.p46"));
-        const ModalAnswer unexpected(pressOk);
-        window_->openFile();
-        QVERIFY(!unexpected.answered());
+        const QString reason = warningOf(&MainWindow::openFile);
+        QVERIFY2(reason.startsWith(QStringLiteral("This file is not an HM-3300D codeplug.\n")),
+                 qPrintable(reason));
+        QVERIFY2(reason.endsWith(QStringLiteral("other.p46")), qPrintable(reason));
         QVERIFY(window_->document().codeplug() == before);
-        QCOMPARE(window_->windowTitle(), QStringLiteral("KW3300"));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("KW3300[*]"));
     }
 
     void aMalformedFileIsReportedWithItsLineAndChangesNothing() {
@@ -239,7 +244,8 @@ private:
 
     // Runs `command` and returns the text of the warning box it showed (closed with OK), or
     // an empty text when none showed.
-    QString warningOf(void (MainWindow::*command)()) {
+    template <typename Result>
+    QString warningOf(Result (MainWindow::*command)()) {
         QString text;
         const ModalAnswer answer([&](QWidget* dialog) {
             text = messageText(dialog);

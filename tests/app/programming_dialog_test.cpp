@@ -293,6 +293,49 @@ private slots:
         QCOMPARE(channelGrid(*window)->currentIndex().column(), 3);
     }
 
+    // With unsaved changes the read asks first. The read replaces the codeplug as one step:
+    // undo brings back the edited codeplug, and what was read counts as saved.
+    void aReadAsksFirstAndIsOneStep() {
+        const testing::TemporaryFolder radioFolder;
+        const testing::VirtualRadio radio(radioFolder);
+        QVERIFY(!radio.port().empty());
+        const AppFolder folder;
+        auto window = folder.start(QString::fromStdString(radio.port()));
+        window->menu().fastLink->trigger();
+        openSample(*window);
+        Document& document = window->document();
+        document.codeplug().channels.row(1)[model::ChannelField::Alias] = "EDITED";
+        document.finishStep();
+        const model::Codeplug edited = document.codeplug();
+
+        {
+            const ModalAnswers answers({pressButton(QMessageBox::Cancel)});
+            window->readFromRadio();
+            QCOMPARE(answers.dialogs().size(), 1);
+        }
+        QVERIFY(document.codeplug() == edited);
+
+        const ModalAnswers answers({pressButton(QMessageBox::Discard), [](QWidget* dialog) {
+                                        auto* programming =
+                                            qobject_cast<ProgrammingDialog*>(dialog);
+                                        QVERIFY(programming);
+                                        programming->startButton()->click();
+                                        programming->closeButton()->click();
+                                    }});
+        window->readFromRadio();
+        QCOMPARE(answers.dialogs().size(), 2);
+        const model::ChannelTable read = document.codeplug().channels;
+        QVERIFY(!(read == edited.channels));
+        QVERIFY(!window->isWindowModified());
+        QCOMPARE(window->currentFile(), QString());
+
+        window->undo();
+        QVERIFY(document.codeplug().channels == edited.channels);
+        QVERIFY(document.codeplug().settings == edited.settings);
+        window->redo();
+        QVERIFY(document.codeplug().channels == read);
+    }
+
     // The sample written into a fresh radio with the protocol's fixed waits, then read back
     // into a fresh window over the fast link, which keeps a backup of the read.
     void writeThenReadBack() {
@@ -342,7 +385,8 @@ private slots:
         QCOMPARE(selectedBand(*window, "BAND_Rx1"), QStringLiteral("136-174MHz"));
         QCOMPARE(window->document().settings().text(model::Option::Call1), std::string("2001"));
 
-        const QString status = window->statusBar()->currentMessage();
+        // The status bar names the backup after the summary.
+        const QString status = done.section(QStringLiteral("; "), 1);
         const QString prefix =
             QStringLiteral("已备份: ") + folder.file(QStringLiteral("data/hm3300d/backups/"));
         QVERIFY2(status.startsWith(prefix) && status.endsWith(QStringLiteral(".p46")),

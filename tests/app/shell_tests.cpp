@@ -9,14 +9,16 @@ int runLanguageTests(int argc, char** argv);
 int runFileCommandsTests(int argc, char** argv);
 int runCsvCommandsTests(int argc, char** argv);
 int runDesktopTests(int argc, char** argv);
+int runUnsavedChangesTests(int argc, char** argv);
 }  // namespace hm3300::app::test
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     using namespace hm3300::app::test;
     int failures = 0;
-    for (const auto run : {runAppSettingsTests, runStartupTests, runLanguageTests,
-                           runFileCommandsTests, runCsvCommandsTests, runDesktopTests}) {
+    for (const auto run :
+         {runAppSettingsTests, runStartupTests, runLanguageTests, runFileCommandsTests,
+          runCsvCommandsTests, runDesktopTests, runUnsavedChangesTests}) {
         failures += run(argc, argv);
     }
     return failures == 0 ? 0 : 1;

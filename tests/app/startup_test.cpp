@@ -46,7 +46,7 @@ private slots:
     void firstStartWithoutSettingsFile() {
         const AppFolder folder;
         auto window = folder.start();
-        QCOMPARE(window->windowTitle(), QStringLiteral("KW3300"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("KW3300[*]"));
         QCOMPARE(window->size(), QSize(798, 596));
         QCOMPARE(window->pages()->currentIndex(), static_cast<int>(kChannelEditPage));
         QCOMPARE(checkedText(window->menu().ports), QStringLiteral("COM(&1)"));
@@ -82,9 +82,26 @@ private slots:
         QCOMPARE(itemTexts(menu.fileMenu),
                  QStringList({"新建(&N)", "打开(&O)", "保存(&S)", "-", "导入CSV(&I)...",
                               "导出CSV(&T)...", "-", "退出(&E)"}));
-        QCOMPARE(itemTexts(menu.editMenu),
-                 QStringList({"频率读出(&R)", "频率写入(&W)", "-", "信道编辑(&E)", "功能选项(&Y)",
-                              "DTMF", "-", "信道", "侧键设定", "-", "其它功能(&T)"}));
+        QCOMPARE(itemTexts(menu.editMenu), QStringList({"撤销(&U)",
+                                                        "重做(&O)",
+                                                        "-",
+                                                        "剪切(&X)",
+                                                        "复制(&C)",
+                                                        "粘贴(&V)",
+                                                        "插入空行(&I)",
+                                                        "删除行(&D)",
+                                                        "-",
+                                                        "频率读出(&R)",
+                                                        "频率写入(&W)",
+                                                        "-",
+                                                        "信道编辑(&E)",
+                                                        "功能选项(&Y)",
+                                                        "DTMF",
+                                                        "-",
+                                                        "信道",
+                                                        "侧键设定",
+                                                        "-",
+                                                        "其它功能(&T)"}));
         QCOMPARE(itemTexts(menu.optionsMenu), QStringList({"通信端口(&C)", "通信方式", "Language",
                                                            "皮肤(&S)", "-", "快速连接"}));
         QVERIFY(menu.fastLink->isCheckable() && !menu.fastLink->isChecked());
@@ -147,7 +164,7 @@ private slots:
         QCOMPARE(shown->count(), 2);
         QCOMPARE(shown->currentText(), QStringLiteral("400-470MHz"));
         // Restoring a selection is not the operator's choice.
-        QCOMPARE(window->windowTitle(), QStringLiteral("KW3300"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("KW3300[*]"));
     }
 
     void choicesMadeWhileRunningAreFoundAtTheNextStart() {
