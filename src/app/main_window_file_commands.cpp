@@ -27,14 +27,15 @@ namespace {
 const QString kFileFilter = QStringLiteral("PRG-846  文件 (*.p46)");
 const QString kExtension = QStringLiteral(".p46");
 
-QString askOpenFileName(QWidget* parent, const QString& proposed) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("打开"), proposed, kFileFilter);
+// The dialogs are titled as their menu items are named: "打开" and "保存" in Chinese.
+QString askOpenFileName(QWidget* parent, const QString& title, const QString& proposed) {
+    return QFileDialog::getOpenFileName(parent, title, proposed, kFileFilter);
 }
 
 // The program asks before replacing a file itself, once the extension is known.
-QString askSaveFileName(QWidget* parent, const QString& proposed) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("保存"), proposed, kFileFilter,
-                                        nullptr, QFileDialog::DontConfirmOverwrite);
+QString askSaveFileName(QWidget* parent, const QString& title, const QString& proposed) {
+    return QFileDialog::getSaveFileName(parent, title, proposed, kFileFilter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 // "radio" becomes "radio.p46"; a name with an extension of its own keeps it.
@@ -98,7 +99,9 @@ void MainWindow::openFile() {
         return;
     }
     const QString path =
-        openDialog_ ? openDialog_(this, currentFile_) : askOpenFileName(this, currentFile_);
+        openDialog_
+            ? openDialog_(this, currentFile_)
+            : askOpenFileName(this, withoutAccelerator(menu_.fileOpen->text()), currentFile_);
     if (path.isEmpty()) {
         return;
     }
@@ -158,7 +161,9 @@ bool MainWindow::saveFile() {
         return false;
     }
     const QString chosen =
-        saveDialog_ ? saveDialog_(this, currentFile_) : askSaveFileName(this, currentFile_);
+        saveDialog_
+            ? saveDialog_(this, currentFile_)
+            : askSaveFileName(this, withoutAccelerator(menu_.fileSave->text()), currentFile_);
     if (chosen.isEmpty()) {
         return false;
     }
