@@ -167,6 +167,20 @@ std::optional<model::Message> findSaveTarget(const std::string& path, SaveTarget
     }
 }
 
+// The file a save of `path` replaces, and a new temporary file beside it that `fd` holds
+// open for writing.
+std::optional<model::Message> startSave(const std::string& path, SaveTarget& target,
+                                        std::string& temporaryPath, int& fd) {
+    if (auto error = findSaveTarget(path, target)) {
+        return error;
+    }
+    fd = createTemporary(target.path, temporaryPath);
+    if (fd < 0) {
+        return failure(TextId::CannotSave, path, errno);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<model::Message> readWholeFile(const std::string& path, std::size_t maxSize,
@@ -212,14 +226,12 @@ std::optional<model::Message> readWholeFile(const std::string& path, std::size_t
 
 std::optional<model::Message> checkReplaceable(const std::string& path) {
     SaveTarget target;
-    if (auto error = findSaveTarget(path, target)) {
+    std::string temporaryPath;
+    int created = -1;
+    if (auto error = startSave(path, target, temporaryPath, created)) {
         return error;
     }
-    std::string temporaryPath;
-    Descriptor fd(createTemporary(target.path, temporaryPath));
-    if (fd.get() < 0) {
-        return failure(TextId::CannotSave, path, errno);
-    }
+    Descriptor fd(created);
     fd.close();
     ::unlink(temporaryPath.c_str());
     return std::nullopt;
@@ -227,14 +239,12 @@ std::optional<model::Message> checkReplaceable(const std::string& path) {
 
 std::optional<model::Message> replaceFile(const std::string& path, std::string_view contents) {
     SaveTarget target;
-    if (auto error = findSaveTarget(path, target)) {
+    std::string temporaryPath;
+    int created = -1;
+    if (auto error = startSave(path, target, temporaryPath, created)) {
         return error;
     }
-    std::string temporaryPath;
-    Descriptor fd(createTemporary(target.path, temporaryPath));
-    if (fd.get() < 0) {
-        return failure(TextId::CannotSave, path, errno);
-    }
+    Descriptor fd(created);
     // The new file keeps the old one's permissions. Where that fails it keeps the usual ones
     // for a new file, which loses no data, so the save goes on.
     if (target.exists) {
