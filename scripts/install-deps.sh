@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-serialport-dev libgl-dev qt6-qpa-plugins
   fonts-noto-cjk xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()

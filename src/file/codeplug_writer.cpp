@@ -86,24 +86,36 @@ std::string formatCodeplug(const model::Codeplug& codeplug, const model::Languag
     return text;
 }
 
-std::optional<std::string> saveCodeplug(const std::string& path, const model::Codeplug& codeplug,
-                                        const model::LanguagePack& pack) {
+std::optional<std::string> encodeCodeplugFile(const model::Codeplug& codeplug,
+                                              const model::LanguagePack& pack,
+                                              std::string& problem) {
     const std::string text = formatCodeplug(codeplug, pack);
-    const TextConversion gbk = utf8ToGbk(text);
+    TextConversion gbk = utf8ToGbk(text);
     switch (gbk.status) {
         case TextConversion::Status::Ok:
-            return replaceFile(path, gbk.text);
+            return std::move(gbk.text);
         case TextConversion::Status::NoConverter:
-            return "cannot save " + model::quotedText(path) + ": this system has no GBK converter";
+            problem = "this system has no GBK converter";
+            return std::nullopt;
         case TextConversion::Status::Unconvertible: {
             const std::string_view character =
                 firstCharacters(std::string_view(text).substr(gbk.failedAt), 1);
-            return "cannot save " + model::quotedText(path) + ": line " +
-                   std::to_string(lineNumberAt(text, gbk.failedAt)) + " holds " +
-                   model::quotedText(character) + ", which the GBK code page cannot represent";
+            problem = "line " + std::to_string(lineNumberAt(text, gbk.failedAt)) + " holds " +
+                      model::quotedText(character) + ", which the GBK code page cannot represent";
+            return std::nullopt;
         }
     }
-    return {};
+    return std::nullopt;
+}
+
+std::optional<std::string> saveCodeplug(const std::string& path, const model::Codeplug& codeplug,
+                                        const model::LanguagePack& pack) {
+    std::string problem;
+    const auto bytes = encodeCodeplugFile(codeplug, pack, problem);
+    if (!bytes) {
+        return "cannot save " + model::quotedText(path) + ": " + problem;
+    }
+    return replaceFile(path, *bytes);
 }
 
 }  // namespace hm3300::file

@@ -1,6 +1,7 @@
 #include "model/pack_faults.h"
 
 #include <algorithm>
+#include <span>
 
 #include "model/channel.h"
 #include "model/choice_items.h"
@@ -44,6 +45,24 @@ void findLackingIds(const LanguagePack& pack, std::vector<std::string>& faults) 
     }
 }
 
+// Open converts the words of every language it knows into the current ones: a pack word
+// that is another value's word in some language would turn into that value.
+void findWordsOfOtherValues(const LanguagePack& pack, ChannelField field,
+                            std::span<const ValueKind> kinds, std::vector<std::string>& faults) {
+    for (ValueKind kind : kinds) {
+        const std::string& word = pack.text(packTextId(kind));
+        const ValueKind* readAs = recognise(word, kinds);
+        // Two ids with one word are reported as such.
+        if (readAs == nullptr || *readAs == kind || pack.text(packTextId(*readAs)) == word) {
+            continue;
+        }
+        faults.push_back("id " + std::to_string(packTextId(kind)) + " reads " + quotedText(word) +
+                         ", which files open as the value of id " +
+                         std::to_string(packTextId(*readAs)) + ", two values of " +
+                         std::string(fieldName(field)));
+    }
+}
+
 // The value words of each channel field: a field could not tell two of them apart.
 void findEqualValueWords(const LanguagePack& pack, std::vector<std::string>& faults) {
     std::vector<std::span<const ValueKind>> checked;
@@ -68,6 +87,7 @@ void findEqualValueWords(const LanguagePack& pack, std::vector<std::string>& fau
                 }
             }
         }
+        findWordsOfOtherValues(pack, field, kinds, faults);
     }
     const std::string& off = pack.text(TextId::Off);
     if (!off.empty() && ToneList::indexOf(off, {}) > 0) {
