@@ -65,15 +65,18 @@ void checkArguments(std::string_view input) {
     const cli::Arguments arguments(words, valued, switches);
 
     if (!arguments.error().empty()) {
-        require(std::any_of(words.begin(), words.end(),
-                            [&](const std::string& word) {
-                                return arguments.error().find(word) != std::string::npos;
-                            }),
-                "the error \"" + arguments.error() + "\" names none of the words");
+        const auto named = [&](const std::string& word) {
+            return arguments.error().find(word) != std::string::npos;
+        };
+        if (std::none_of(words.begin(), words.end(), named)) {
+            reportFinding("the error \"" + arguments.error() + "\" names none of the words");
+        }
         return;
     }
     for (const std::string& word : arguments.positional()) {
-        require(!looksLikeAnOption(word), "the option-like word \"" + word + "\" is positional");
+        if (looksLikeAnOption(word)) {
+            reportFinding("the option-like word \"" + word + "\" is positional");
+        }
     }
     std::set<std::string> options = valued;
     options.insert(switches.begin(), switches.end());

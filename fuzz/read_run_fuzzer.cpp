@@ -76,9 +76,10 @@ Memory carriedMemory(const std::vector<Exchange>& exchanges) {
     Memory memory;
     memory.fill(0xFF);
     for (const auto& [address, exchange] : lastRequest) {
-        require(isDataFrameFor(exchange->frame, exchange->reply),
-                "the read succeeded, but the last reply for address " + std::to_string(address) +
-                    " is not its data frame");
+        if (!isDataFrameFor(exchange->frame, exchange->reply)) {
+            reportFinding("the read succeeded, but the last reply for address " +
+                          std::to_string(address) + " is not its data frame");
+        }
         const std::size_t count = exchange->frame[4];
         require(address + count <= memory.size(), "a request beyond the memory");
         std::copy_n(exchange->reply.begin() + 4, count, memory.begin() + address);
@@ -114,9 +115,10 @@ void checkReadRun(std::span<const std::uint8_t> input) {
             "the session did not open");
         outcome = session.run();
     }
-    require(radio.nowMs() <= longestRunMs(radio.exchanges().size()),
-            "the run lasted " + std::to_string(radio.nowMs()) + " ms for " +
-                std::to_string(radio.exchanges().size()) + " frames");
+    if (radio.nowMs() > longestRunMs(radio.exchanges().size())) {
+        reportFinding("the run lasted " + std::to_string(radio.nowMs()) + " ms for " +
+                      std::to_string(radio.exchanges().size()) + " frames");
+    }
     if (!outcome.ok()) {
         requireSameCodeplug(document, before, "a failed read changed the document");
         return;
