@@ -1,6 +1,7 @@
 #include "model/pack_faults.h"
 
 #include <algorithm>
+#include <set>
 #include <span>
 
 #include "model/channel.h"
@@ -60,6 +61,23 @@ void findWordsOfOtherValues(const LanguagePack& pack, ChannelField field,
                          ", which files open as the value of id " +
                          std::to_string(packTextId(*readAs)) + ", two values of " +
                          std::string(fieldName(field)));
+    }
+}
+
+// A codeplug file separates the fields of a channel line with bars, so a value word with a
+// bar in it would split its field in two and shift the fields after it.
+void findFieldSeparators(const LanguagePack& pack, std::vector<std::string>& faults) {
+    std::set<int> ids;
+    for (ChannelField field : allChannelFields()) {
+        for (ValueKind kind : valueKindsOf(field)) {
+            ids.insert(packTextId(kind));
+        }
+    }
+    for (int id : ids) {
+        if (pack.text(id).find('|') != std::string::npos) {
+            faults.push_back("id " + std::to_string(id) + " reads " + quotedText(pack.text(id)) +
+                             ", whose \"|\" would split a channel field in a codeplug file");
+        }
     }
 }
 
@@ -135,6 +153,7 @@ std::vector<std::string> packFaults(const LanguagePack& pack) {
     std::vector<std::string> faults;
     findLackingIds(pack, faults);
     findEqualValueWords(pack, faults);
+    findFieldSeparators(pack, faults);
     findEqualChoiceItems(pack, faults);
     return faults;
 }

@@ -74,6 +74,8 @@ TEST(LanguagePack, DamagedPacksAreRefusedNamingThePackAndTheIds) {
         {"two voice modes alike", englishWith(79, "79=Comp"), R"(ids 78 and 79 both read "Comp")"},
         {"narrow in the Chinese word for wide", englishWith(75, "75=宽带"),
          R"(id 75 reads "宽带", which files open as the value of id 74, two values of Bandwidth)"},
+        {"a value word with the bar between a file's fields", englishWith(37, "37=Lo|"),
+         R"(id 37 reads "Lo|", whose "|" would split a channel field in a codeplug file)"},
         {"on in the Chinese word for off", englishWith(35, "35=禁用"),
          R"(id 35 reads "禁用", which files open as the value of id 34, two values of ScanAdd)"},
         {"off is a tone", englishWith(34, "34=67.0"),
