@@ -12,6 +12,8 @@ packages=(
   librsvg2-bin help2man dpkg-dev
   # The tests: validators of the desktop files, and setpriv to run as an ordinary user.
   desktop-file-utils appstream shared-mime-info libxml2-utils util-linux
+  # The fuzz targets and the sanitized build.
+  clang libclang-rt-14-dev
 )
 
 missing=()

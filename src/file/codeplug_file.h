@@ -31,6 +31,12 @@ struct ReadNotice {
 // The file's text as the writer would produce it under `pack` (UTF-8, CR LF).
 std::string formatCodeplug(const model::Codeplug& codeplug, const model::LanguagePack& pack);
 
+// The bytes of the file as saved: formatCodeplug's text in GBK. Nothing when GBK cannot
+// represent the text; `problem` then says what and where.
+std::optional<std::string> encodeCodeplugFile(const model::Codeplug& codeplug,
+                                              const model::LanguagePack& pack,
+                                              model::Message& problem);
+
 // Writes `path` in GBK with CR LF, through a temporary file renamed over the target, so a
 // failed save leaves any earlier file intact. Returns an error message, or nothing.
 std::optional<model::Message> saveCodeplug(const std::string& path, const model::Codeplug& codeplug,

@@ -87,28 +87,38 @@ std::string formatCodeplug(const model::Codeplug& codeplug, const model::Languag
     return text;
 }
 
-std::optional<model::Message> saveCodeplug(const std::string& path, const model::Codeplug& codeplug,
-                                           const model::LanguagePack& pack) {
+std::optional<std::string> encodeCodeplugFile(const model::Codeplug& codeplug,
+                                              const model::LanguagePack& pack,
+                                              model::Message& problem) {
     namespace TextId = model::TextId;
     const std::string text = formatCodeplug(codeplug, pack);
-    const TextConversion gbk = utf8ToGbk(text);
+    TextConversion gbk = utf8ToGbk(text);
     switch (gbk.status) {
         case TextConversion::Status::Ok:
-            return replaceFile(path, gbk.text);
+            return std::move(gbk.text);
         case TextConversion::Status::NoConverter:
-            return model::Message(TextId::CannotSave, {model::quotedText(path),
-                                                       model::Message(TextId::NoGbkConverter)});
+            problem = model::Message(TextId::NoGbkConverter);
+            return std::nullopt;
         case TextConversion::Status::Unconvertible: {
             const std::string_view character =
                 firstCharacters(std::string_view(text).substr(gbk.failedAt), 1);
-            return model::Message(TextId::CannotSave,
-                                  {model::quotedText(path),
-                                   {TextId::NotInGbk,
-                                    {std::to_string(lineNumberAt(text, gbk.failedAt)),
-                                     model::quotedText(character)}}});
+            problem = {
+                TextId::NotInGbk,
+                {std::to_string(lineNumberAt(text, gbk.failedAt)), model::quotedText(character)}};
+            return std::nullopt;
         }
     }
-    return {};
+    return std::nullopt;
+}
+
+std::optional<model::Message> saveCodeplug(const std::string& path, const model::Codeplug& codeplug,
+                                           const model::LanguagePack& pack) {
+    model::Message problem;
+    const auto bytes = encodeCodeplugFile(codeplug, pack, problem);
+    if (!bytes) {
+        return model::Message(model::TextId::CannotSave, {model::quotedText(path), problem});
+    }
+    return replaceFile(path, *bytes);
 }
 
 }  // namespace hm3300::file

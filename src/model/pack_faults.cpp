@@ -1,6 +1,8 @@
 #include "model/pack_faults.h"
 
 #include <algorithm>
+#include <set>
+#include <span>
 
 #include "model/channel.h"
 #include "model/choice_items.h"
@@ -44,6 +46,41 @@ void findLackingIds(const LanguagePack& pack, std::vector<std::string>& faults) 
     }
 }
 
+// Open converts the words of every language it knows into the current ones: a pack word
+// that is another value's word in some language would turn into that value.
+void findWordsOfOtherValues(const LanguagePack& pack, ChannelField field,
+                            std::span<const ValueKind> kinds, std::vector<std::string>& faults) {
+    for (ValueKind kind : kinds) {
+        const std::string& word = pack.text(packTextId(kind));
+        const ValueKind* readAs = recognise(word, kinds);
+        // Two ids with one word are reported as such.
+        if (readAs == nullptr || *readAs == kind || pack.text(packTextId(*readAs)) == word) {
+            continue;
+        }
+        faults.push_back("id " + std::to_string(packTextId(kind)) + " reads " + quotedText(word) +
+                         ", which files open as the value of id " +
+                         std::to_string(packTextId(*readAs)) + ", two values of " +
+                         std::string(fieldName(field)));
+    }
+}
+
+// A codeplug file separates the fields of a channel line with bars, so a value word with a
+// bar in it would split its field in two and shift the fields after it.
+void findFieldSeparators(const LanguagePack& pack, std::vector<std::string>& faults) {
+    std::set<int> ids;
+    for (ChannelField field : allChannelFields()) {
+        for (ValueKind kind : valueKindsOf(field)) {
+            ids.insert(packTextId(kind));
+        }
+    }
+    for (int id : ids) {
+        if (pack.text(id).find('|') != std::string::npos) {
+            faults.push_back("id " + std::to_string(id) + " reads " + quotedText(pack.text(id)) +
+                             ", whose \"|\" would split a channel field in a codeplug file");
+        }
+    }
+}
+
 // The value words of each channel field: a field could not tell two of them apart.
 void findEqualValueWords(const LanguagePack& pack, std::vector<std::string>& faults) {
     std::vector<std::span<const ValueKind>> checked;
@@ -68,6 +105,7 @@ void findEqualValueWords(const LanguagePack& pack, std::vector<std::string>& fau
                 }
             }
         }
+        findWordsOfOtherValues(pack, field, kinds, faults);
     }
     const std::string& off = pack.text(TextId::Off);
     if (!off.empty() && ToneList::indexOf(off, {}) > 0) {
@@ -115,6 +153,7 @@ std::vector<std::string> packFaults(const LanguagePack& pack) {
     std::vector<std::string> faults;
     findLackingIds(pack, faults);
     findEqualValueWords(pack, faults);
+    findFieldSeparators(pack, faults);
     findEqualChoiceItems(pack, faults);
     return faults;
 }

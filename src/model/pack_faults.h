@@ -1,8 +1,9 @@
 #pragma once
 // What makes a language pack unusable: an id the program uses that the pack lacks or leaves
-// empty, or one word for two values of a list. The channel table, the codeplug file and the
-// option lists hold these words, so with such a pack values would turn empty or into one
-// another.
+// empty, one word for two values of a list (also when a file would read one value's word as
+// another's), or a value word with the bar that separates a file's channel fields. The
+// channel table, the codeplug file and the option lists hold these words, so with such a
+// pack values would turn empty or into one another.
 
 #include <string>
 #include <vector>
