@@ -57,7 +57,7 @@ void MainWindow::importCsv() {
     if (!result.reports.empty()) {
         QStringList rows;
         for (const csv::RowReport& report : result.reports) {
-            rows.append(QString::fromStdString(csv::describeRow(report)));
+            rows.append(messageText(csv::describeRow(report), document_.pack()));
         }
         message_->showWarning(model::TextId::CsvRowsReported,
                               QString::fromStdString(model::quotedText(localPath)) +

@@ -38,18 +38,18 @@ QString MainWindow::keepReadBackup() {
     const places::BackupResult backup =
         places::saveBackup(document_.codeplug(), document_.pack(), QDateTime::currentDateTime());
     const model::LanguagePack& pack = document_.pack();
-    return backup.ok()
-               ? packText(pack, model::TextId::BackupSaved) + QLatin1Char(' ') +
-                     QDir::toNativeSeparators(backup.path)
-               : packText(pack, model::TextId::BackupFailed) + QLatin1Char(' ') + backup.error;
+    return backup.ok() ? packText(pack, model::TextId::BackupSaved) + QLatin1Char(' ') +
+                             QDir::toNativeSeparators(backup.path)
+                       : packText(pack, model::TextId::BackupFailed) + QLatin1Char(' ') +
+                             messageText(backup.error, pack);
 }
 
 void MainWindow::showBackupsFolder() {
-    QString error;
+    model::Message error;
     const QString folder = places::makeBackupFolder(error);
     if (folder.isEmpty()) {
         showWarning(packText(document_.pack(), model::TextId::BackupsFolderFailed) +
-                    QLatin1Char(' ') + error);
+                    QLatin1Char(' ') + messageText(error, document_.pack()));
     } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) {
         showWarning(packText(document_.pack(), model::TextId::BackupsFolderFailed) +
                     QLatin1Char(' ') + QDir::toNativeSeparators(folder));

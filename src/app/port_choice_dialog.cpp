@@ -77,7 +77,8 @@ void PortChoiceDialog::fillPortList(const QString& currentDevice, const model::L
         const QString opens = port.access ? packText(pack, model::TextId::PortOpens)
                                           : messageText(port.access.reason, pack);
         auto* item = new QTreeWidgetItem(
-            portList_, {port.device, port.description, port.maker, port.usbId, opens});
+            portList_,
+            {port.device, messageText(port.description, pack), port.maker, port.usbId, opens});
         item->setToolTip(kOpens, opens);
         if (port.device == currentDevice) {
             portList_->setCurrentItem(item);

@@ -1,14 +1,18 @@
 #include "app/screenshots.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTimer>
 #include <array>
+#include <functional>
 #include <iostream>
 
+#include "app/help.h"
 #include "app/main_window.h"
 
 namespace hm3300::app {
@@ -47,6 +51,44 @@ QPixmap editMenuPicture(MainWindow& window) {
     return picture;
 }
 
+// The dialog that `command` opens modally, as the operator sees it; the dialog is closed
+// once the picture is taken. An empty picture when nothing opened.
+QPixmap modalDialogPicture(const std::function<void()>& command) {
+    QPixmap picture;
+    // Runs in the dialog's own event loop, once it is up.
+    QTimer::singleShot(0, [&picture] {
+        settle();
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            picture = dialog->grab();
+            dialog->reject();
+        }
+    });
+    command();
+    settle();
+    return picture;
+}
+
+// The user guide in the language of the window, in its own window.
+QPixmap helpPicture(MainWindow& window) {
+    window.showHelp();
+    settle();
+    const QPixmap picture = window.helpWindow()->grab();
+    window.helpWindow()->hide();
+    return picture;
+}
+
+// The pictures of the window's parts that are not pages, each named "<part>-<language>.png":
+// the Edit menu, the warning of a Read whose port cannot be opened (the port chosen at
+// start names a device that is not there), and the user guide.
+bool saveLanguagePictures(MainWindow& window, const QDir& target, model::Language language) {
+    const QString suffix =
+        QStringLiteral("-%1.png").arg(QString::fromLatin1(model::packName(language)));
+    return save(editMenuPicture(window), target, QStringLiteral("edit-menu") + suffix) &&
+           save(modalDialogPicture([&window] { window.readFromRadio(); }), target,
+                QStringLiteral("warning") + suffix) &&
+           save(helpPicture(window), target, QStringLiteral("help") + suffix);
+}
+
 }  // namespace
 
 QString screenshotFolder() {
@@ -83,9 +125,7 @@ int takeScreenshots(MainWindow& window, const QString& folder) {
                 }
             }
         }
-        const QString menuName =
-            QStringLiteral("edit-menu-%1.png").arg(QString::fromLatin1(model::packName(language)));
-        if (!save(editMenuPicture(window), target, menuName)) {
+        if (!saveLanguagePictures(window, target, language)) {
             return 1;
         }
     }

@@ -2,7 +2,10 @@
 // Screenshot mode, for the documentation: when HM3300_SCREENSHOT_DIR names a folder, the
 // window opens the codeplug named by HM3300_SCREENSHOT_CODEPLUG (if set), saves a picture
 // of itself showing each page in every language and skin as
-// "<page>-<language>-<skin>.png" into that folder, and the program ends.
+// "<page>-<language>-<skin>.png" into that folder, and in every language the Edit menu, the
+// warning of a Read from a port that cannot be opened and the user guide as
+// "<part>-<language>.png"; then the program ends. The warning is the one of a missing device
+// when the program was started with --port naming a device that is not there.
 
 #include <QString>
 

@@ -36,7 +36,8 @@ int ports(const Arguments& arguments, CommandContext& /*context*/) {
     TextTable table;
     table.addRow({"DEVICE", "DESCRIPTION", "MAKER", "USB ID", "CAN BE OPENED"});
     for (const port::PortDescription& port : found) {
-        table.addRow({cell(port.device), cell(port.description), cell(port.maker), cell(port.usbId),
+        table.addRow({cell(port.device), cell(QString::fromStdString(port.description.english())),
+                      cell(port.maker), cell(port.usbId),
                       port.access ? std::string("yes") : "no: " + port.access.reason.english()});
     }
     table.print(std::cout);

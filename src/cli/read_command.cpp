@@ -21,8 +21,7 @@ void keepBackup(const CommandContext& context) {
     if (backup.ok()) {
         std::cerr << "backup: " << backup.path.toStdString() << "\n";
     } else {
-        std::cerr << "hm3300d-cli: warning: the read was not backed up: "
-                  << backup.error.toStdString() << "\n";
+        std::cerr << "hm3300d-cli: warning: the read was not backed up: " << backup.error << "\n";
     }
 }
 

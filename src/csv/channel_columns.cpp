@@ -1,6 +1,7 @@
 #include "csv/channel_columns.h"
 
 #include "csv/csv_values.h"
+#include "model/quoted_text.h"
 
 namespace hm3300::csv {
 
@@ -25,6 +26,10 @@ std::optional<Column> columnNamed(std::string_view name) {
         }
     }
     return std::nullopt;
+}
+
+std::string columnValue(const ColumnValues& row, Column column) {
+    return std::string(columnName(column)) + " " + model::quotedText(row[column]);
 }
 
 }  // namespace hm3300::csv

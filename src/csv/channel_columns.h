@@ -55,4 +55,8 @@ private:
     std::array<std::string, kColumnCount> values_;
 };
 
+// The column and its value in `row` as a message names them: `Duplex "x"`. Both are data:
+// the column names are the layout's own.
+std::string columnValue(const ColumnValues& row, Column column);
+
 }  // namespace hm3300::csv

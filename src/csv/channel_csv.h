@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/codeplug.h"
+#include "model/message.h"
 #include "model/value_texts.h"
 
 namespace hm3300::csv {
@@ -28,13 +29,13 @@ std::string exportChannelsCsv(const model::Codeplug& codeplug, const model::Valu
 struct RowReport {
     int line = 0;
     std::string location;  // the row's Location as written; empty when it has none
-    std::string problem;
+    model::Message problem;
     bool skipped = true;
     bool operator==(const RowReport&) const = default;
 };
 
 // "line 7, location 200: <problem>; the row is skipped"
-std::string describeRow(const RowReport& report);
+model::Message describeRow(const RowReport& report);
 
 struct CsvImport {
     int imported = 0;                // rows that set a channel
@@ -45,7 +46,7 @@ struct CsvImport {
 // Why nothing was imported: the text is not CSV, its header lacks Location or Frequency or
 // names a column twice, or the band being edited cannot be read. Names the line.
 struct CsvImportError {
-    std::string message;
+    model::Message message;
 };
 
 // Sets the channels the rows of `bytes` name, as the channel editor would:

@@ -8,15 +8,20 @@
 #include "csv/csv_records.h"
 #include "csv/csv_values.h"
 #include "model/quoted_text.h"
+#include "model/text_ids.h"
 
 namespace hm3300::csv {
 
 namespace {
 
+namespace TextId = model::TextId;
+using model::Message;
+
 constexpr std::array<Column, 2> kRequiredColumns{Column::Location, Column::Frequency};
 
-std::string lineText(int line) {
-    return "line " + std::to_string(line);
+// `what` went wrong on `line`.
+Message atLine(int line, Message what) {
+    return {TextId::AtLine, {std::to_string(line), std::move(what)}};
 }
 
 // "Location,Name,...,DVCODE"
@@ -31,7 +36,7 @@ std::string expectedHeader() {
 // Where each column stands in the rows, as the header line says.
 class Header {
 public:
-    static std::optional<Header> read(const CsvRecord& record, std::string& error) {
+    static std::optional<Header> read(const CsvRecord& record, Message& error) {
         Header header;
         header.size_ = record.fields.size();
         for (std::size_t i = 0; i < record.fields.size(); ++i) {
@@ -41,21 +46,23 @@ public:
             }
             auto& index = header.indexes_[static_cast<std::size_t>(*column)];
             if (index) {
-                error = lineText(record.line) + ": the header names the column " +
-                        std::string(columnName(*column)) + " twice";
+                error =
+                    atLine(record.line, {TextId::ColumnTwice, {std::string(columnName(*column))}});
                 return std::nullopt;
             }
             index = i;
         }
-        std::string missing;
+        Message missing;
         for (const Column column : kRequiredColumns) {
             if (!header.has(column)) {
-                missing += (missing.empty() ? "" : " and ") + std::string(columnName(column));
+                const std::string name(columnName(column));
+                missing = missing.empty() ? Message(name)
+                                          : Message(TextId::BothOf, {std::move(missing), name});
             }
         }
         if (!missing.empty()) {
-            error = lineText(record.line) + ": the header lacks " + missing +
-                    "; a channel list starts with the line " + expectedHeader();
+            error =
+                atLine(record.line, {TextId::HeaderLacks, {std::move(missing), expectedHeader()}});
             return std::nullopt;
         }
         return header;
@@ -127,7 +134,7 @@ public:
         }
         const ColumnValues row = header_.values(record);
         RowReport report{record.line, std::string(trimmed(row[Column::Location])), {}, true};
-        std::string problem;
+        Message problem;
         const auto number = checkedLocation(record, row, problem);
         const auto update = number ? readChannelRow(row, rules_, problem) : std::nullopt;
         if (!update) {
@@ -148,22 +155,21 @@ private:
     // The channel the row names, when its fields stand where the header says and no
     // earlier row named the channel.
     std::optional<int> checkedLocation(const CsvRecord& record, const ColumnValues& row,
-                                       std::string& problem) {
+                                       Message& problem) {
         if (record.fields.size() != header_.size()) {
-            problem = "the row has " + std::to_string(record.fields.size()) +
-                      " fields where the header has " + std::to_string(header_.size());
+            problem = {TextId::FieldCountDiffers,
+                       {std::to_string(record.fields.size()), std::to_string(header_.size())}};
             return std::nullopt;
         }
         const auto number = locationOf(row[Column::Location]);
         if (!number) {
-            problem = "Location " + model::quotedText(row[Column::Location]) +
-                      " is not a channel number from 1 to 128";
+            problem = {TextId::NotALocation, {columnValue(row, Column::Location)}};
             return std::nullopt;
         }
         const auto [earlier, first] = lineOfLocation_.try_emplace(*number, record.line);
         if (!first) {
-            problem = "location " + std::to_string(*number) + " was given before, on " +
-                      lineText(earlier->second);
+            problem = {TextId::LocationRepeated,
+                       {std::to_string(*number), std::to_string(earlier->second)}};
             return std::nullopt;
         }
         return number;
@@ -179,12 +185,13 @@ private:
 
 }  // namespace
 
-std::string describeRow(const RowReport& report) {
-    std::string text = lineText(report.line);
-    if (!report.location.empty()) {
-        text += ", location " + model::escapedText(report.location);
-    }
-    return text + ": " + report.problem + (report.skipped ? "; the row is skipped" : "");
+Message describeRow(const RowReport& report) {
+    Message text = report.location.empty()
+                       ? atLine(report.line, report.problem)
+                       : Message(TextId::AtLineLocation,
+                                 {std::to_string(report.line), model::escapedText(report.location),
+                                  report.problem});
+    return report.skipped ? Message(TextId::RowSkipped, {std::move(text)}) : text;
 }
 
 bool CsvImport::skippedAny() const {
@@ -203,12 +210,9 @@ std::optional<CsvImportError> importChannelsCsv(std::string_view bytes, model::C
         return CsvImportError{error->message};
     }
     if (records.empty()) {
-        return CsvImportError{
-            "the file holds no header line; a channel list starts with the "
-            "line " +
-            expectedHeader()};
+        return CsvImportError{{TextId::NoHeaderLine, {expectedHeader()}}};
     }
-    std::string error;
+    Message error;
     const auto header = Header::read(records.front(), error);
     if (!header) {
         return CsvImportError{error};
@@ -216,8 +220,7 @@ std::optional<CsvImportError> importChannelsCsv(std::string_view bytes, model::C
     editor::EditError bandError;
     const auto raster = editor::editingRaster(codeplug, bandError);
     if (!raster) {
-        return CsvImportError{"the band " + model::quotedText(bandError.text) +
-                              " cannot be read as a frequency range such as 400-470MHz"};
+        return CsvImportError{{TextId::CsvBandUnreadable, {model::quotedText(bandError.text)}}};
     }
     model::Codeplug imported = codeplug;
     CsvImport outcome;

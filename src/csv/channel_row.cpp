@@ -7,42 +7,49 @@
 #include "editor/cell_key_filters.h"
 #include "file/utf8_text.h"
 #include "model/quoted_text.h"
+#include "model/text_ids.h"
 #include "model/tone_list.h"
 
 namespace hm3300::csv {
 
 namespace {
 
+namespace TextId = model::TextId;
 using model::ChannelField;
+using model::Message;
 using model::ValueKind;
 
 // Hertz in one unit of the editor's frequencies.
 constexpr std::int64_t kHertzPerUnit = 10;
 
-std::string valueOf(const ColumnValues& row, Column column) {
-    return std::string(columnName(column)) + " " + model::quotedText(row[column]);
+// The receive or the transmit frequency: which of the two a problem names.
+enum class Direction { Receive, Transmit };
+
+Message outsideBand(Direction direction, std::int64_t hertz, const RowRules& rules) {
+    return {
+        direction == Direction::Receive ? TextId::ReceiveOutsideBand : TextId::TransmitOutsideBand,
+        {megahertzText(hertz), rules.bandText}};
 }
 
-std::string outsideBand(std::string_view which, std::int64_t hertz, const RowRules& rules) {
-    return std::string(which) + " frequency " + megahertzText(hertz) + " MHz is outside the band " +
-           rules.bandText;
+Message notMegahertz(const ColumnValues& row, Column column) {
+    return {TextId::NotMegahertz, {columnValue(row, column)}};
 }
 
-// The frequency on the raster, when it lies in the band; `which` names it in the problem.
-std::optional<std::string> normalized(editor::Frequency frequency, std::string_view which,
-                                      const RowRules& rules, std::string& problem) {
+// The frequency on the raster, when it lies in the band.
+std::optional<std::string> normalized(editor::Frequency frequency, Direction direction,
+                                      const RowRules& rules, Message& problem) {
     if (!editor::withinBand(frequency, rules.raster.band)) {
-        problem = outsideBand(which, frequency.units * kHertzPerUnit, rules);
+        problem = outsideBand(direction, frequency.units * kHertzPerUnit, rules);
         return std::nullopt;
     }
     return editor::normalizedFrequency(frequency, rules.raster.band, rules.raster.step);
 }
 
 std::optional<editor::Frequency> frequencyIn(const ColumnValues& row, Column column,
-                                             std::string& problem) {
+                                             Message& problem) {
     const auto frequency = editor::parseFrequency(trimmed(row[column]));
     if (!frequency) {
-        problem = valueOf(row, column) + " is not a frequency in MHz such as 435.125000";
+        problem = notMegahertz(row, column);
     }
     return frequency;
 }
@@ -51,32 +58,29 @@ std::optional<editor::Frequency> frequencyIn(const ColumnValues& row, Column col
 // editor reads only whole 100 Hz, and an offset cut to them would move the sum onto another
 // raster point.
 std::optional<editor::Frequency> offsetFrequency(const ColumnValues& row, bool plus,
-                                                 const RowRules& rules, std::string& problem) {
+                                                 const RowRules& rules, Message& problem) {
     const auto rx = hertzOf(trimmed(row[Column::Frequency]));
     const auto offset = hertzOf(trimmed(row[Column::Offset]));
     if (!rx || !offset) {
-        problem = valueOf(row, rx ? Column::Offset : Column::Frequency) +
-                  " is not a frequency in MHz such as 435.125000";
+        problem = notMegahertz(row, rx ? Column::Offset : Column::Frequency);
         return std::nullopt;
     }
     const std::int64_t tx = *rx + (plus ? *offset : -*offset);
     if (tx < 0) {
-        problem = outsideBand("transmit", tx, rules);
+        problem = outsideBand(Direction::Transmit, tx, rules);
         return std::nullopt;
     }
     return editor::parseFrequency(megahertzText(tx));
 }
 
 std::optional<editor::Frequency> transmitFrequency(const ColumnValues& row, editor::Frequency rx,
-                                                   const RowRules& rules, std::string& problem) {
+                                                   const RowRules& rules, Message& problem) {
     const std::string& duplex = row[Column::Duplex];
     if (trimmed(duplex).empty()) {
         return rx;
     }
     if (sameWord(duplex, "off")) {
-        problem =
-            "Duplex \"off\" (transmit disabled) cannot be represented: every channel of "
-            "this radio transmits";
+        problem = Message(TextId::TransmitOff);
         return std::nullopt;
     }
     if (sameWord(duplex, "split")) {
@@ -85,30 +89,29 @@ std::optional<editor::Frequency> transmitFrequency(const ColumnValues& row, edit
     if (sameWord(duplex, "+") || sameWord(duplex, "-")) {
         return offsetFrequency(row, sameWord(duplex, "+"), rules, problem);
     }
-    problem = valueOf(row, Column::Duplex) + " is not nothing, +, -, split or off";
+    problem = {TextId::NotADuplex, {columnValue(row, Column::Duplex)}};
     return std::nullopt;
 }
 
-std::optional<ValueKind> bandwidthOf(const ColumnValues& row, std::string& problem) {
+std::optional<ValueKind> bandwidthOf(const ColumnValues& row, Message& problem) {
     if (sameWord(row[Column::Mode], "FM")) {
         return ValueKind::Wide;
     }
     if (sameWord(row[Column::Mode], "NFM")) {
         return ValueKind::Narrow;
     }
-    problem = valueOf(row, Column::Mode) +
-              " cannot be represented: this radio has FM (wide) and NFM (narrow)";
+    problem = {TextId::NotAMode, {columnValue(row, Column::Mode)}};
     return std::nullopt;
 }
 
-std::optional<ValueKind> scanAddOf(const ColumnValues& row, std::string& problem) {
+std::optional<ValueKind> scanAddOf(const ColumnValues& row, Message& problem) {
     if (trimmed(row[Column::Skip]).empty()) {
         return ValueKind::On;
     }
     if (sameWord(row[Column::Skip], "S")) {
         return ValueKind::Off;
     }
-    problem = valueOf(row, Column::Skip) + " is not nothing (scanned) or S (skipped)";
+    problem = {TextId::NotASkip, {columnValue(row, Column::Skip)}};
     return std::nullopt;
 }
 
@@ -141,16 +144,16 @@ ValueKind powerOf(std::string_view text) {
                                                                         : ValueKind::High;
 }
 
-bool readName(const ColumnValues& row, ChannelUpdate& update, std::string& problem) {
+bool readName(const ColumnValues& row, ChannelUpdate& update, Message& problem) {
     const std::string& name = row[Column::Name];
     if (file::invalidUtf8At(name) != std::string_view::npos) {
-        problem = "Name is not UTF-8 text";
+        problem = Message(TextId::NameNotUtf8);
         return false;
     }
     update.alias = editor::filterAlias(name);
     if (const std::string kept = editor::aliasCharacters(name); kept != *update.alias) {
-        update.nameCut = valueOf(row, Column::Name) + " is cut to " +
-                         model::quotedText(*update.alias) + ", six characters";
+        update.nameCut = {TextId::NameCut,
+                          {columnValue(row, Column::Name), model::quotedText(*update.alias)}};
     }
     return true;
 }
@@ -158,7 +161,7 @@ bool readName(const ColumnValues& row, ChannelUpdate& update, std::string& probl
 }  // namespace
 
 std::optional<ChannelUpdate> readChannelRow(const ColumnValues& row, const RowRules& rules,
-                                            std::string& problem) {
+                                            Message& problem) {
     const auto carries = [&rules](Column column) {
         return rules.carried.test(static_cast<std::size_t>(column));
     };
@@ -167,14 +170,14 @@ std::optional<ChannelUpdate> readChannelRow(const ColumnValues& row, const RowRu
     if (!rx) {
         return std::nullopt;
     }
-    auto rxText = normalized(*rx, "receive", rules, problem);
+    auto rxText = normalized(*rx, Direction::Receive, rules, problem);
     if (!rxText) {
         return std::nullopt;
     }
     update.rxFreq = std::move(*rxText);
     if (carries(Column::Duplex)) {
         const auto tx = transmitFrequency(row, *rx, rules, problem);
-        if (!tx || !(update.txFreq = normalized(*tx, "transmit", rules, problem))) {
+        if (!tx || !(update.txFreq = normalized(*tx, Direction::Transmit, rules, problem))) {
             return std::nullopt;
         }
     }

@@ -10,6 +10,7 @@
 #include "csv/csv_tones.h"
 #include "editor/frequency_normalization.h"
 #include "model/channel.h"
+#include "model/message.h"
 #include "model/value_texts.h"
 
 namespace hm3300::csv {
@@ -32,13 +33,13 @@ struct ChannelUpdate {
     std::optional<model::ValueKind> power;
     std::optional<std::string> alias;
     // Set when the name was cut to fit: what became of it.
-    std::string nameCut;
+    model::Message nameCut;
 };
 
 // The update `row` describes, or nothing with `problem` saying why it cannot be
 // represented.
 std::optional<ChannelUpdate> readChannelRow(const ColumnValues& row, const RowRules& rules,
-                                            std::string& problem);
+                                            model::Message& problem);
 
 // Sets `channel` to `update`. A channel without a receive frequency, or one still waiting
 // for its defaults, first gets the grid's new-channel defaults.

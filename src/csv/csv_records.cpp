@@ -1,8 +1,12 @@
 #include "csv/csv_records.h"
 
+#include "model/text_ids.h"
+
 namespace hm3300::csv {
 
 namespace {
+
+namespace TextId = model::TextId;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -18,6 +22,13 @@ std::size_t lineEndAt(std::string_view text, std::size_t position) {
         return position + 1 < text.size() && text[position + 1] == '\n' ? 2 : 1;
     }
     return 0;
+}
+
+// `what` (a text id) went wrong in field `fieldNumber` of the record on `line`.
+CsvSyntaxError fieldError(int line, std::size_t fieldNumber, int what) {
+    return {line,
+            {TextId::AtLineField,
+             {std::to_string(line), std::to_string(fieldNumber), model::Message(what)}}};
 }
 
 // Reads the records one field at a time; every step consumes at least one character or
@@ -84,9 +95,7 @@ private:
         ++position_;
         for (;;) {
             if (position_ >= text_.size()) {
-                return CsvSyntaxError{openedOn, "line " + std::to_string(openedOn) + ", field " +
-                                                    std::to_string(fieldNumber) +
-                                                    ": the quoted field is never closed"};
+                return fieldError(openedOn, fieldNumber, TextId::QuoteNeverClosed);
             }
             if (text_[position_] == '"') {
                 if (position_ + 1 < text_.size() && text_[position_ + 1] == '"') {
@@ -107,9 +116,7 @@ private:
         }
         if (position_ < text_.size() && text_[position_] != ',' &&
             lineEndAt(text_, position_) == 0) {
-            return CsvSyntaxError{line_, "line " + std::to_string(line_) + ", field " +
-                                             std::to_string(fieldNumber) +
-                                             ": text follows the closing quote"};
+            return fieldError(line_, fieldNumber, TextId::TextAfterQuote);
         }
         return std::nullopt;
     }

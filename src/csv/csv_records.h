@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/message.h"
+
 namespace hm3300::csv {
 
 struct CsvRecord {
@@ -20,7 +22,7 @@ struct CsvRecord {
 // Text that cannot be split into records; `message` names the line.
 struct CsvSyntaxError {
     int line = 0;
-    std::string message;
+    model::Message message;
 };
 
 // Splits `text` into its records. On an error `records` is left as it was.

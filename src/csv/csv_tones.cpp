@@ -5,14 +5,16 @@
 #include <cstdio>
 
 #include "csv/csv_values.h"
-#include "model/quoted_text.h"
+#include "model/text_ids.h"
 #include "model/tone_list.h"
 
 namespace hm3300::csv {
 
 namespace {
 
+namespace TextId = model::TextId;
 namespace ToneList = model::ToneList;
+using model::Message;
 
 enum class ToneKind { None, Ctcss, Dcs };
 
@@ -131,20 +133,15 @@ int dcsIndex(std::string_view text, bool inverted) {
     return -1;
 }
 
-std::string columnValue(const ColumnValues& row, Column column) {
-    return std::string(columnName(column)) + " " + model::quotedText(row[column]);
-}
-
 // The tone list index `side` names in `row`.
-std::optional<int> readTone(const ToneSide& side, const ColumnValues& row, std::string& reason) {
+std::optional<int> readTone(const ToneSide& side, const ColumnValues& row, Message& reason) {
     if (side.kind == ToneKind::None) {
         return 0;
     }
     if (side.kind == ToneKind::Ctcss) {
         const int index = ctcssIndex(row[side.value]);
         if (index < 0) {
-            reason = columnValue(row, side.value) +
-                     " is not a CTCSS tone of the tone list (63.0 to 254.1 Hz)";
+            reason = {TextId::NotACtcssTone, {columnValue(row, side.value)}};
             return std::nullopt;
         }
         return index;
@@ -152,14 +149,13 @@ std::optional<int> readTone(const ToneSide& side, const ColumnValues& row, std::
     const std::string_view polarity = trimmed(row[Column::DtcsPolarity]);
     const auto isPolarity = [](char c) { return c == 'N' || c == 'n' || c == 'R' || c == 'r'; };
     if (polarity.size() != 2 || !isPolarity(polarity[0]) || !isPolarity(polarity[1])) {
-        reason = columnValue(row, Column::DtcsPolarity) +
-                 " is not two letters N or R, for transmit and receive";
+        reason = {TextId::NotAPolarity, {columnValue(row, Column::DtcsPolarity)}};
         return std::nullopt;
     }
     const char mark = polarity[side.polarityLetter];
     const int index = dcsIndex(row[side.value], mark == 'R' || mark == 'r');
     if (index < 0) {
-        reason = columnValue(row, side.value) + " is not a DCS code of the tone list, such as 023";
+        reason = {TextId::NotADcsCode, {columnValue(row, side.value)}};
         return std::nullopt;
     }
     return index;
@@ -218,7 +214,7 @@ void writeToneColumns(ChannelTones tones, ColumnValues& row) {
     }
 }
 
-std::optional<ChannelTones> readToneColumns(const ColumnValues& row, std::string& reason) {
+std::optional<ChannelTones> readToneColumns(const ColumnValues& row, Message& reason) {
     const std::string& mode = row[Column::Tone];
     ToneSide tx;
     ToneSide rx;
@@ -233,16 +229,13 @@ std::optional<ChannelTones> readToneColumns(const ColumnValues& row, std::string
     } else if (sameWord(mode, "Cross")) {
         const CrossMode* cross = crossModeNamed(row[Column::CrossMode]);
         if (cross == nullptr) {
-            reason = columnValue(row, Column::CrossMode) +
-                     " is not a cross mode: use Tone->Tone, Tone->DTCS, DTCS->Tone, ->Tone, "
-                     "->DTCS, DTCS-> or DTCS->DTCS";
+            reason = {TextId::NotACrossMode, {columnValue(row, Column::CrossMode)}};
             return std::nullopt;
         }
         tx = transmitSide(cross->tx);
         rx = receiveSide(cross->rx);
     } else if (!trimmed(mode).empty()) {
-        reason = columnValue(row, Column::Tone) +
-                 " is not a tone mode: use nothing, Tone, TSQL, DTCS or Cross";
+        reason = {TextId::NotAToneMode, {columnValue(row, Column::Tone)}};
         return std::nullopt;
     }
     const auto txIndex = readTone(tx, row, reason);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "csv/channel_columns.h"
+#include "model/message.h"
 
 namespace hm3300::csv {
 
@@ -26,6 +27,6 @@ void writeToneColumns(ChannelTones tones, ColumnValues& row);
 
 // The tones the tone columns of `row` name; only the columns the mode uses are read. When
 // they name no tone of the tone list, nothing, with `reason` saying why.
-std::optional<ChannelTones> readToneColumns(const ColumnValues& row, std::string& reason);
+std::optional<ChannelTones> readToneColumns(const ColumnValues& row, model::Message& reason);
 
 }  // namespace hm3300::csv

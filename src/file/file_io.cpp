@@ -21,31 +21,6 @@ constexpr int kMaxLinks = 40;
 namespace TextId = model::TextId;
 using model::Message;
 
-// The system's reason in the user's language where it is a common one; otherwise the
-// system's own words.
-Message systemError(int error) {
-    switch (error) {
-        case ENOENT:
-            return Message(TextId::NoSuchFile);
-        case EACCES:
-        case EPERM:
-            return Message(TextId::PermissionDenied);
-        case EROFS:
-            return Message(TextId::ReadOnlyDisk);
-        case ENOSPC:
-        case EDQUOT:
-            return Message(TextId::DiskFull);
-        case EISDIR:
-            return Message(TextId::IsAFolder);
-        case ENOTDIR:
-            return Message(TextId::PathNotFolder);
-        case ELOOP:
-            return Message(TextId::TooManyLinks);
-        default:
-            return std::strerror(error);
-    }
-}
-
 // `action` (TextId::CannotSave, CannotOpen, CannotRead) on `path` failed for `reason`.
 Message failure(int action, const std::string& path, Message reason) {
     return {action, {model::quotedText(path), std::move(reason)}};
@@ -182,6 +157,29 @@ std::optional<model::Message> startSave(const std::string& path, SaveTarget& tar
 }
 
 }  // namespace
+
+Message systemError(int error) {
+    switch (error) {
+        case ENOENT:
+            return Message(TextId::NoSuchFile);
+        case EACCES:
+        case EPERM:
+            return Message(TextId::PermissionDenied);
+        case EROFS:
+            return Message(TextId::ReadOnlyDisk);
+        case ENOSPC:
+        case EDQUOT:
+            return Message(TextId::DiskFull);
+        case EISDIR:
+            return Message(TextId::IsAFolder);
+        case ENOTDIR:
+            return Message(TextId::PathNotFolder);
+        case ELOOP:
+            return Message(TextId::TooManyLinks);
+        default:
+            return std::strerror(error);
+    }
+}
 
 std::optional<model::Message> readWholeFile(const std::string& path, std::size_t maxSize,
                                             std::string& contents) {

@@ -11,6 +11,10 @@
 
 namespace hm3300::file {
 
+// The system's reason `error` (an errno value) in the user's language where it is a common
+// one; otherwise the system's own words.
+model::Message systemError(int error);
+
 // Reads `path` into `contents`; refuses folders, devices and files larger than `maxSize`
 // bytes. A FIFO or pipe is read to its end.
 std::optional<model::Message> readWholeFile(const std::string& path, std::size_t maxSize,

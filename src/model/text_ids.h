@@ -155,10 +155,43 @@ inline constexpr int ReadSummary = 397;
 inline constexpr int WriteSummary = 398;
 inline constexpr int ProblemsHint = 399;
 
+// What a CSV import, a backup of a read and the port list say, as messages.
+inline constexpr int AtLineField = 401;  // "line %1, field %2: %3"
+inline constexpr int QuoteNeverClosed = 402;
+inline constexpr int TextAfterQuote = 403;
+inline constexpr int ColumnTwice = 404;
+inline constexpr int HeaderLacks = 405;
+inline constexpr int BothOf = 406;  // "%1 and %2"
+inline constexpr int NoHeaderLine = 407;
+inline constexpr int CsvBandUnreadable = 408;
+inline constexpr int FieldCountDiffers = 409;
+inline constexpr int NotALocation = 410;
+inline constexpr int LocationRepeated = 411;
+inline constexpr int AtLineLocation = 412;  // "line %1, location %2: %3"
+inline constexpr int RowSkipped = 413;
+inline constexpr int ReceiveOutsideBand = 414;
+inline constexpr int TransmitOutsideBand = 415;
+inline constexpr int NotMegahertz = 416;
+inline constexpr int TransmitOff = 417;
+inline constexpr int NotADuplex = 418;
+inline constexpr int NotAMode = 419;
+inline constexpr int NotASkip = 420;
+inline constexpr int NameNotUtf8 = 421;
+inline constexpr int NameCut = 422;
+inline constexpr int NotACtcssTone = 423;
+inline constexpr int NotAPolarity = 424;
+inline constexpr int NotADcsCode = 425;
+inline constexpr int NotACrossMode = 426;
+inline constexpr int NotAToneMode = 427;
+inline constexpr int NoDataFolder = 428;
+inline constexpr int FolderNotMade = 429;
+inline constexpr int BackupsOfOneSecond = 430;
+inline constexpr int PseudoTerminal = 431;
+
 // Every id a complete pack carries. Laid out by hand, a block of ids added as a line of its
 // own, so that a new block leaves the lines before it as they are.
 // clang-format off
-inline constexpr std::array<int, 243> kAll{
+inline constexpr std::array<int, 274> kAll{
     1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14,  15,  16,  17,  18,  19,
     20,  21,  22,  23,  24,  25,  26,  27,  28,  29,  30,  31,  32,  34,  35,  36,  37,  38,  39,
     40,  41,  42,  43,  45,  46,  47,  48,  56,  57,  58,  59,  60,  61,  62,  64,  65,  66,  67,
@@ -174,7 +207,9 @@ inline constexpr std::array<int, 243> kAll{
     340, 341, 342, 343, 344, 345, 346, 347, 348, 349, 350, 351, 352,
     360, 361, 362, 363, 364, 365, 366, 367, 368, 369, 370, 371, 372, 373, 374, 375, 376, 377,
     378, 379, 380, 381, 382, 383, 384, 385, 386, 387, 388, 389,
-    390, 391, 392, 393, 394, 395, 396, 397, 398, 399};
+    390, 391, 392, 393, 394, 395, 396, 397, 398, 399,
+    401, 402, 403, 404, 405, 406, 407, 408, 409, 410, 411, 412, 413, 414, 415, 416, 417, 418, 419,
+    420, 421, 422, 423, 424, 425, 426, 427, 428, 429, 430, 431};
 // clang-format on
 
 }  // namespace hm3300::model::TextId

@@ -6,14 +6,19 @@
 #include <QDir>
 #include <QFile>
 #include <cerrno>
-#include <cstring>
 
 #include "file/codeplug_file.h"
+#include "file/file_io.h"
+#include "model/quoted_text.h"
+#include "model/text_ids.h"
 #include "places/user_folders.h"
 
 namespace hm3300::places {
 
 namespace {
+
+namespace TextId = model::TextId;
+using model::Message;
 
 // More reads than this within one second cannot come from one radio.
 constexpr int kMaxBackupsPerSecond = 100;
@@ -26,15 +31,15 @@ QString backupName(const QDateTime& readAt, int copy) {
 
 }  // namespace
 
-QString makeBackupFolder(QString& error) {
+QString makeBackupFolder(Message& error) {
     const QString data = userFolder(UserFolder::Data);
     if (data.isEmpty()) {
-        error = QStringLiteral("there is no data folder: neither XDG_DATA_HOME nor HOME is set");
+        error = Message(TextId::NoDataFolder);
         return {};
     }
     const QString folder = data + QStringLiteral("/backups");
     if (!QDir().mkpath(folder)) {
-        error = QStringLiteral("the folder %1 cannot be created").arg(folder);
+        error = {TextId::FolderNotMade, {model::quotedText(folder.toStdString())}};
         return {};
     }
     return folder;
@@ -42,7 +47,7 @@ QString makeBackupFolder(QString& error) {
 
 BackupResult saveBackup(const model::Codeplug& codeplug, const model::LanguagePack& pack,
                         const QDateTime& readAt) {
-    QString error;
+    Message error;
     const QString folder = makeBackupFolder(error);
     if (folder.isEmpty()) {
         return {{}, error};
@@ -53,24 +58,25 @@ BackupResult saveBackup(const model::Codeplug& codeplug, const model::LanguagePa
         const int fd = ::open(QFile::encodeName(path).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0) {
-            const int error = errno;
-            if (error == EEXIST) {
+            const int reason = errno;
+            if (reason == EEXIST) {
                 continue;
             }
-            return {{}, path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error))};
+            return {{},
+                    {TextId::CannotSave,
+                     {model::quotedText(path.toStdString()), file::systemError(reason)}}};
         }
         ::close(fd);
         if (const auto error =
                 file::saveCodeplug(QFile::encodeName(path).toStdString(), codeplug, pack)) {
             QFile::remove(path);
-            return {{}, QString::fromStdString(error->in(pack))};
+            return {{}, *error};
         }
         return {path, {}};
     }
     return {{},
-            QStringLiteral("%1 already holds %2 backups of the same second")
-                .arg(folder)
-                .arg(kMaxBackupsPerSecond)};
+            {TextId::BackupsOfOneSecond,
+             {model::quotedText(folder.toStdString()), std::to_string(kMaxBackupsPerSecond)}}};
 }
 
 }  // namespace hm3300::places

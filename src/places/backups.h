@@ -8,17 +8,18 @@
 
 #include "model/codeplug.h"
 #include "model/language_pack.h"
+#include "model/message.h"
 
 namespace hm3300::places {
 
 // The backups folder, created when missing; empty, with `error` set, when it cannot be.
-QString makeBackupFolder(QString& error);
+QString makeBackupFolder(model::Message& error);
 
 struct BackupResult {
-    QString path;   // the new backup
-    QString error;  // why there is none
+    QString path;          // the new backup
+    model::Message error;  // why there is none
 
-    bool ok() const { return error.isEmpty(); }
+    bool ok() const { return error.empty(); }
 };
 
 // Saves `codeplug` in the words of `pack` as a new backup named for `readAt`

@@ -5,6 +5,8 @@
 #include <QSerialPortInfo>
 #include <algorithm>
 
+#include "model/text_ids.h"
+
 namespace hm3300::port {
 
 namespace {
@@ -14,7 +16,8 @@ QString hex4(quint16 value) {
 }
 
 PortDescription describe(const QSerialPortInfo& info, const QString& device) {
-    PortDescription port{device, info.description(), info.manufacturer(), {}, probePort(device)};
+    PortDescription port{
+        device, info.description().toStdString(), info.manufacturer(), {}, probePort(device)};
     if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
         port.usbId =
             hex4(info.vendorIdentifier()) + QLatin1Char(':') + hex4(info.productIdentifier());
@@ -48,7 +51,7 @@ PortDescription describePort(const QString& path) {
     }
     PortDescription port = describe(QSerialPortInfo(), path);
     if (device.startsWith(QStringLiteral("/dev/pts/"))) {
-        port.description = QStringLiteral("pseudo-terminal");
+        port.description = model::Message(model::TextId::PseudoTerminal);
     }
     return port;
 }

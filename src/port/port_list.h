@@ -10,8 +10,8 @@
 namespace hm3300::port {
 
 struct PortDescription {
-    QString device;       // e.g. /dev/ttyUSB0
-    QString description;  // the product as the system names it; empty when it does not
+    QString device;              // e.g. /dev/ttyUSB0
+    model::Message description;  // the product as the system names it; empty when it does not
     QString maker;
     QString usbId;  // vendor:product in hexadecimal ("10c4:ea60"); empty for other ports
     PortProbe access;

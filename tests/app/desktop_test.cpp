@@ -59,7 +59,7 @@ private slots:
         blocker.close();
 
         auto window = std::make_unique<MainWindow>(
-            StartOptions{home.filePath(QStringLiteral("file/bin")), {}});
+            StartOptions{home.filePath(QStringLiteral("file/bin")), {}, {}});
         window->show();
         QCOMPARE(window->settingsFolder(), home.filePath(QStringLiteral("config/hm3300d")));
         QCOMPARE(window->portNumber(), 3);
@@ -86,7 +86,7 @@ private slots:
         log.close();
 
         auto window = std::make_unique<MainWindow>(
-            StartOptions{root.filePath(QStringLiteral("usr/bin")), {}});
+            StartOptions{root.filePath(QStringLiteral("usr/bin")), {}, {}});
         window->show();
         QVERIFY(window->menu().languages[1]->isChecked());
         QCOMPARE(window->menu().fileMenu->title(), QStringLiteral("&File"));
@@ -156,7 +156,7 @@ private slots:
         });
         window->menu().backupsFolder->trigger();
         QVERIFY(answer.answered());
-        QVERIFY2(warning.startsWith(QStringLiteral("无法打开备份文件夹: the folder ")),
+        QVERIFY2(warning.startsWith(QStringLiteral("无法打开备份文件夹: 无法创建文件夹 \"")),
                  qPrintable(warning));
     }
 };

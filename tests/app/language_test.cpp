@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -20,6 +22,23 @@ namespace {
 
 QComboBox* optionList(const MainWindow& window, const char* key) {
     return window.findChild<QComboBox*>(QString::fromLatin1(key));
+}
+
+const QRegularExpression kAnchor(QStringLiteral("\\bid=\"([^\"]+)\""));
+const QRegularExpression kLink(QStringLiteral("\\bhref=\"#([^\"]+)\""));
+
+// The names `pattern` captures in the user guide `name`.
+QSet<QString> guideNames(const QString& name, const QRegularExpression& pattern) {
+    QFile file(QStringLiteral(HM3300_SOURCE_DIR "/help/") + name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QSet<QString> names;
+    for (const QRegularExpressionMatch& match :
+         pattern.globalMatch(QString::fromUtf8(file.readAll()))) {
+        names.insert(match.captured(1));
+    }
+    return names;
 }
 
 }  // namespace
@@ -158,6 +177,18 @@ private slots:
         window->menu().help->trigger();
         QCOMPARE(window->helpWindow()->browser()->toPlainText(), QStringLiteral("English guide"));
         QCOMPARE(window->helpWindow()->windowTitle(), QStringLiteral("Help"));
+    }
+
+    // The two guides are one guide in two languages: they have the same anchors and link to
+    // the same places, and no link leads nowhere.
+    void theGuidesHaveTheSameAnchorsAndLinks() {
+        const QString english = QStringLiteral("user-guide.html");
+        const QString chinese = QStringLiteral("user-guide.zh.html");
+        const QSet<QString> anchors = guideNames(english, kAnchor);
+        QVERIFY(anchors.size() > 10);
+        QCOMPARE(guideNames(chinese, kAnchor), anchors);
+        QCOMPARE(guideNames(chinese, kLink), guideNames(english, kLink));
+        QVERIFY(anchors.contains(guideNames(english, kLink)));
     }
 };
 

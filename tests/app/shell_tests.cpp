@@ -10,6 +10,7 @@ int runFileCommandsTests(int argc, char** argv);
 int runCsvCommandsTests(int argc, char** argv);
 int runDesktopTests(int argc, char** argv);
 int runUnsavedChangesTests(int argc, char** argv);
+int runWarningLanguageTests(int argc, char** argv);
 }  // namespace hm3300::app::test
 
 int main(int argc, char** argv) {
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (const auto run :
          {runAppSettingsTests, runStartupTests, runLanguageTests, runFileCommandsTests,
-          runCsvCommandsTests, runDesktopTests, runUnsavedChangesTests}) {
+          runCsvCommandsTests, runDesktopTests, runUnsavedChangesTests, runWarningLanguageTests}) {
         failures += run(argc, argv);
     }
     return failures == 0 ? 0 : 1;

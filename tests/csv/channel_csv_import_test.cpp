@@ -56,7 +56,7 @@ void expectSkipped(const char* header, const std::vector<BadRow>& rows) {
         const RowReport& report = result.reports[i];
         EXPECT_EQ(report.line, static_cast<int>(i) + 2) << rows[i].row;
         EXPECT_TRUE(report.skipped) << rows[i].row;
-        EXPECT_NE(report.problem.find(rows[i].problem), std::string::npos)
+        EXPECT_NE(report.problem.english().find(rows[i].problem), std::string::npos)
             << rows[i].row << ": " << report.problem;
     }
     EXPECT_EQ(codeplug, before);
@@ -171,7 +171,7 @@ TEST(ChannelCsvImport, NameModeSkipAndPowerSetTheirFields) {
         EXPECT_EQ(codeplug.channels.row(std::stoi(row.row)), expected) << row.row;
     }
     ASSERT_EQ(result.reports.size(), 1u);
-    EXPECT_EQ(describeRow(result.reports[0]),
+    EXPECT_EQ(describeRow(result.reports[0]).english(),
               "line 12, location 70: Name \"repeater1\" is cut to \"REPEAT\", six characters");
 }
 
@@ -187,11 +187,11 @@ TEST(ChannelCsvImport, RowsWhoseModeSkipOrNameCannotBeRepresentedAreSkipped) {
 }
 
 TEST(ChannelCsvImport, AReportNamesLineAndLocationAndSaysWhatBecameOfTheRow) {
-    EXPECT_EQ(describeRow({5, "200", "Location \"200\" is wrong", true}),
+    EXPECT_EQ(describeRow({5, "200", "Location \"200\" is wrong", true}).english(),
               "line 5, location 200: Location \"200\" is wrong; the row is skipped");
-    EXPECT_EQ(describeRow({3, "", "Location \"\" is wrong", true}),
+    EXPECT_EQ(describeRow({3, "", "Location \"\" is wrong", true}).english(),
               "line 3: Location \"\" is wrong; the row is skipped");
-    EXPECT_EQ(describeRow({4, "1\x1B", "cut", false}), "line 4, location 1\\x1B: cut");
+    EXPECT_EQ(describeRow({4, "1\x1B", "cut", false}).english(), "line 4, location 1\\x1B: cut");
 }
 
 // Columns in any order, a column of another program, a byte order mark, blank lines and a
@@ -231,7 +231,7 @@ TEST(ChannelCsvImport, AFileThatCannotBeReadImportsNothing) {
         CsvImport result{7, {{1, "1", "kept", true}}};
         const auto error = importChannelsCsv(text, codeplug, chineseTexts(), result);
         ASSERT_TRUE(error) << text;
-        EXPECT_TRUE(error->message.starts_with(message)) << error->message;
+        EXPECT_TRUE(error->message.english().starts_with(message)) << error->message;
         EXPECT_EQ(codeplug, before);
         EXPECT_EQ(result.imported, 7);
         EXPECT_EQ(result.reports.size(), 1u);
@@ -246,7 +246,7 @@ TEST(ChannelCsvImport, AnUnreadableBandImportsNothing) {
     const auto error =
         importChannelsCsv("Location,Frequency\r\n", codeplug, chineseTexts(), result);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->message,
+    EXPECT_EQ(error->message.english(),
               "the band \"4OO-470MHz\" cannot be read as a frequency range such as 400-470MHz");
     EXPECT_EQ(codeplug, before);
 }

@@ -53,7 +53,7 @@ TEST(CsvRecords, MalformedQuotesNameTheirLineAndFieldAndGiveNoRecords) {
         std::vector<CsvRecord> records{{9, {"kept"}}};
         const auto error = parseCsvRecords(text, records);
         ASSERT_TRUE(error) << text;
-        EXPECT_EQ(error->message, message);
+        EXPECT_EQ(error->message.english(), message);
         EXPECT_EQ(records.size(), 1u) << "nothing added";
     }
 }

@@ -43,7 +43,7 @@ protected:
 
 TEST_F(BackupsTest, AReadIsKeptUnderItsDateAndTimeAsTheFileSaveWouldWriteIt) {
     const BackupResult backup = saveBackup(sampleCodeplug(), builtin(), readAt);
-    ASSERT_TRUE(backup.ok()) << backup.error.toStdString();
+    ASSERT_TRUE(backup.ok()) << backup.error;
     EXPECT_EQ(backup.path.toStdString(), (backups / "2024-05-01-143012.p46").string());
     EXPECT_EQ(readBytes(backup.path.toStdString()), readBytes(kSample));
 }
@@ -69,13 +69,13 @@ TEST_F(BackupsTest, AFolderThatCannotBeMadeIsReportedAndNothingIsLeftBehind) {
     const BackupResult backup = saveBackup(sampleCodeplug(), builtin(), readAt);
     EXPECT_FALSE(backup.ok());
     EXPECT_TRUE(backup.path.isEmpty());
-    EXPECT_NE(backup.error.toStdString().find("file/data/hm3300d/backups cannot be created"),
+    EXPECT_NE(backup.error.english().find("file/data/hm3300d/backups\" cannot be created"),
               std::string::npos)
-        << backup.error.toStdString();
+        << backup.error;
 
     const ScopedVariable noHome("HOME", "");
     const ScopedVariable noData("XDG_DATA_HOME", "");
-    EXPECT_NE(saveBackup(sampleCodeplug(), builtin(), readAt).error.toStdString().find("HOME"),
+    EXPECT_NE(saveBackup(sampleCodeplug(), builtin(), readAt).error.english().find("HOME"),
               std::string::npos);
 }
 
