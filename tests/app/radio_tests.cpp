@@ -1,12 +1,12 @@
 // The programming dialog against the virtual radio.
 
-#include <QApplication>
+#include "widget_test_main.h"
 
 namespace hm3300::app::test {
 int runProgrammingDialogTests(int argc, char** argv);
 }  // namespace hm3300::app::test
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    return hm3300::app::test::runProgrammingDialogTests(argc, argv) == 0 ? 0 : 1;
+    using namespace hm3300::app::test;
+    return runSuites(argc, argv, {runProgrammingDialogTests});
 }

@@ -1,6 +1,6 @@
 // The window tests, one QtTest class per concern, run in one program.
 
-#include <QApplication>
+#include "widget_test_main.h"
 
 namespace hm3300::app::test {
 int runAppSettingsTests(int argc, char** argv);
@@ -14,13 +14,9 @@ int runWarningLanguageTests(int argc, char** argv);
 }  // namespace hm3300::app::test
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
     using namespace hm3300::app::test;
-    int failures = 0;
-    for (const auto run :
-         {runAppSettingsTests, runStartupTests, runLanguageTests, runFileCommandsTests,
-          runCsvCommandsTests, runDesktopTests, runUnsavedChangesTests, runWarningLanguageTests}) {
-        failures += run(argc, argv);
-    }
-    return failures == 0 ? 0 : 1;
+    return runSuites(
+        argc, argv,
+        {runAppSettingsTests, runStartupTests, runLanguageTests, runFileCommandsTests,
+         runCsvCommandsTests, runDesktopTests, runUnsavedChangesTests, runWarningLanguageTests});
 }
