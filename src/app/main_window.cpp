@@ -67,6 +67,7 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
     statusBar()->addWidget(banner_, 1);
     statusBar()->setSizeGripEnabled(false);
     connectMenu();
+    createFileDialogs();
 
     restoreSettings();
 

@@ -10,6 +10,7 @@
 
 #include "app/app_settings.h"
 #include "app/document.h"
+#include "app/file_name_dialog.h"
 #include "app/main_menu.h"
 #include "app/qt_translations.h"
 #include "codec/write_check.h"
@@ -57,10 +58,6 @@ struct StartOptions {
     QString codeplugFile;
 };
 
-// Asks for a codeplug file name, proposing `proposed` (the current file, or empty); returns
-// an empty string when cancelled.
-using FileNameDialog = std::function<QString(QWidget* parent, const QString& proposed)>;
-
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -106,9 +103,10 @@ public:
     // applied.
     bool loadLanguagePack(const QString& name);
 
-    // Replaces the Open and Save file dialogs (for tests).
+    // Replace the system's Open and Save file dialogs (for tests); an empty function keeps
+    // the dialog it would replace.
     void setFileDialogs(FileNameDialog openDialog, FileNameDialog saveDialog);
-    // Replaces the Import CSV and Export CSV file dialogs (for tests).
+    // Likewise the Import CSV and Export CSV file dialogs.
     void setCsvFileDialogs(FileNameDialog importDialog, FileNameDialog exportDialog);
 
     // The Read and Write commands (menu items and tool buttons).
@@ -193,6 +191,9 @@ private:
 
     void createPages();
     void connectMenu();
+    // The system's file dialogs for the File menu's commands.
+    void createFileDialogs();
+    void createCsvFileDialogs();
     void restoreSettings();
     void storeSettings();
     // Names each port item's device in its status tip.

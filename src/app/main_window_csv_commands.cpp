@@ -2,7 +2,6 @@
 // common open-source radio programmers.
 
 #include <QFile>
-#include <QFileDialog>
 
 #include "app/confirm_dialog.h"
 #include "app/main_window.h"
@@ -20,9 +19,19 @@ const QString kCsvFilter = QStringLiteral("CSV (*.csv)");
 
 }  // namespace
 
+void MainWindow::createCsvFileDialogs() {
+    importCsvDialog_ = openFileDialog(menu_.fileImportCsv, kCsvFilter);
+    exportCsvDialog_ =
+        saveFileDialog(menu_.fileExportCsv, kCsvFilter, ReplaceQuestion::AskedByDialog);
+}
+
 void MainWindow::setCsvFileDialogs(FileNameDialog importDialog, FileNameDialog exportDialog) {
-    importCsvDialog_ = std::move(importDialog);
-    exportCsvDialog_ = std::move(exportDialog);
+    if (importDialog) {
+        importCsvDialog_ = std::move(importDialog);
+    }
+    if (exportDialog) {
+        exportCsvDialog_ = std::move(exportDialog);
+    }
 }
 
 // The rows are imported into a copy, which replaces the document in one step: an import is
@@ -31,11 +40,7 @@ void MainWindow::importCsv() {
     if (!commitChannelEdit()) {
         return;
     }
-    const QString path =
-        importCsvDialog_
-            ? importCsvDialog_(this, {})
-            : QFileDialog::getOpenFileName(this, withoutAccelerator(menu_.fileImportCsv->text()),
-                                           {}, kCsvFilter);
+    const QString path = importCsvDialog_(this, {});
     if (path.isEmpty()) {
         return;
     }
@@ -69,11 +74,7 @@ void MainWindow::exportCsv() {
     if (!commitChannelEdit()) {
         return;
     }
-    const QString path =
-        exportCsvDialog_
-            ? exportCsvDialog_(this, {})
-            : QFileDialog::getSaveFileName(this, withoutAccelerator(menu_.fileExportCsv->text()),
-                                           {}, kCsvFilter);
+    const QString path = exportCsvDialog_(this, {});
     if (path.isEmpty()) {
         return;
     }

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,17 +26,6 @@ namespace {
 const QString kFileFilter = QStringLiteral("PRG-846  文件 (*.p46)");
 const QString kExtension = QStringLiteral(".p46");
 
-// The dialogs are titled as their menu items are named: "打开" and "保存" in Chinese.
-QString askOpenFileName(QWidget* parent, const QString& title, const QString& proposed) {
-    return QFileDialog::getOpenFileName(parent, title, proposed, kFileFilter);
-}
-
-// The program asks before replacing a file itself, once the extension is known.
-QString askSaveFileName(QWidget* parent, const QString& title, const QString& proposed) {
-    return QFileDialog::getSaveFileName(parent, title, proposed, kFileFilter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
-}
-
 // "radio" becomes "radio.p46"; a name with an extension of its own keeps it.
 QString withCodeplugExtension(const QString& path) {
     return QFileInfo(path).suffix().isEmpty() ? path + kExtension : path;
@@ -49,9 +37,20 @@ std::string localPath(const QString& path) {
 
 }  // namespace
 
+// The program asks before replacing a codeplug itself, once the extension is known.
+void MainWindow::createFileDialogs() {
+    openDialog_ = openFileDialog(menu_.fileOpen, kFileFilter);
+    saveDialog_ = saveFileDialog(menu_.fileSave, kFileFilter, ReplaceQuestion::AskedByCommand);
+    createCsvFileDialogs();
+}
+
 void MainWindow::setFileDialogs(FileNameDialog openDialog, FileNameDialog saveDialog) {
-    openDialog_ = std::move(openDialog);
-    saveDialog_ = std::move(saveDialog);
+    if (openDialog) {
+        openDialog_ = std::move(openDialog);
+    }
+    if (saveDialog) {
+        saveDialog_ = std::move(saveDialog);
+    }
 }
 
 bool MainWindow::askToSaveChanges() {
@@ -98,10 +97,7 @@ void MainWindow::openFile() {
     if (!commitChannelEdit() || !askToSaveChanges()) {
         return;
     }
-    const QString path =
-        openDialog_
-            ? openDialog_(this, currentFile_)
-            : askOpenFileName(this, withoutAccelerator(menu_.fileOpen->text()), currentFile_);
+    const QString path = openDialog_(this, currentFile_);
     if (path.isEmpty()) {
         return;
     }
@@ -160,10 +156,7 @@ bool MainWindow::saveFile() {
     if (!commitChannelEdit()) {
         return false;
     }
-    const QString chosen =
-        saveDialog_
-            ? saveDialog_(this, currentFile_)
-            : askSaveFileName(this, withoutAccelerator(menu_.fileSave->text()), currentFile_);
+    const QString chosen = saveDialog_(this, currentFile_);
     if (chosen.isEmpty()) {
         return false;
     }
