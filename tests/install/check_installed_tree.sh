@@ -36,7 +36,7 @@ check_data_found() {
 
 check_layout() {
     local files=(share/hm3300d/chinese.lng share/hm3300d/english.lng share/hm3300d/taiwan.lng
-        share/hm3300d/user-guide.html share/hm3300d/user-guide.zh.html
+        share/hm3300d/user-guide.html share/hm3300d/user-guide.zh.html share/hm3300d/user-guide.css
         share/hm3300d/samples/sample.p46
         share/hm3300d/samples/sample.img "share/applications/$app_id.desktop"
         "share/metainfo/$app_id.metainfo.xml" share/mime/packages/hm3300d.xml
