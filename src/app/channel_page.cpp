@@ -3,17 +3,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 #include "app/cell_text_edit.h"
 #include "app/channel_editing.h"
 #include "app/document.h"
+#include "app/form_group.h"
 #include "editor/cell_key_filters.h"
 
 namespace hm3300::app {
@@ -106,17 +105,8 @@ void ChannelPage::buildControls() {
 void ChannelPage::layOut() {
     auto* group = new QGroupBox;
     captions_.add(kChannelCaption, group, QStringLiteral("单信道"));
-    auto* grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(16);
-    grid->setVerticalSpacing(10);
-    int row = 0;
-    const auto addRow = [&](QLabel* label, QWidget* field) {
-        label->setBuddy(field);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(field, row, 1);
-        ++row;
-    };
-    addRow(captions_.label(kChannelCaption, QStringLiteral("信道")), channelNumber_);
+    FormGroup form(group);
+    form.addRow(captions_.label(kChannelCaption, QStringLiteral("信道")), channelNumber_);
     const auto withUnit = [this](int id, const QString& builtin) {
         auto* label = new QLabel;
         captions_.add(id, builtin, [label](const QString& text) {
@@ -124,29 +114,19 @@ void ChannelPage::layOut() {
         });
         return label;
     };
-    addRow(withUnit(kReceiveCaption, QStringLiteral("接收频率")), rxFreq_);
-    addRow(withUnit(kTransmitCaption, QStringLiteral("发射频率")), txFreq_);
-    addRow(captions_.label(kAliasCaption, QStringLiteral("信道别名")), alias_);
+    form.addRow(withUnit(kReceiveCaption, QStringLiteral("接收频率")), rxFreq_);
+    form.addRow(withUnit(kTransmitCaption, QStringLiteral("发射频率")), txFreq_);
+    form.addRow(captions_.label(kAliasCaption, QStringLiteral("信道别名")), alias_);
     for (std::size_t i = 0; i < kListCount; ++i) {
-        addRow(captions_.label(kListCaptions[i].id, QString::fromUtf8(kListCaptions[i].builtin)),
-               lists_[i]);
+        form.addRow(
+            captions_.label(kListCaptions[i].id, QString::fromUtf8(kListCaptions[i].builtin)),
+            lists_[i]);
     }
-    auto* boxes = new QVBoxLayout;
-    boxes->setSpacing(10);
     for (QCheckBox* box : switches_) {
-        boxes->addWidget(box);
+        form.addBeside(box);
     }
-    boxes->addStretch();
-    grid->addLayout(boxes, 0, 3, row, 1);
-    grid->setColumnMinimumWidth(1, 150);
-    grid->setColumnMinimumWidth(2, 40);
-    grid->setRowStretch(row, 1);
-
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(12, 12, 12, 12);
-    page->addWidget(group);
-    page->addStretch();
-    group->setFixedWidth(480);
+    form.finish();
+    placeGroupOnPage(this, group, 480);
 
     // The tab order is the order of the fields of a channel.
     QWidget* previous = channelNumber_;

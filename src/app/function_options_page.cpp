@@ -5,9 +5,9 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QVBoxLayout>
 
 #include "app/document.h"
+#include "app/form_group.h"
 #include "app/option_binding.h"
 #include "editor/option_dependencies.h"
 
@@ -26,17 +26,10 @@ FunctionOptionsPage::FunctionOptionsPage(Document& document, QWidget* parent)
 void FunctionOptionsPage::buildBasicGroup() {
     auto* group = new QGroupBox;
     captions_.add(20, group, QStringLiteral("基本功能"));
-    auto* grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(16);
-    grid->setVerticalSpacing(10);
-
-    int row = 0;
+    FormGroup form(group);
     auto addChoice = [&](Option option, QLabel* label) {
         QComboBox* box = binding_->choice(option);
-        label->setBuddy(box);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row, 1);
-        ++row;
+        form.addRow(label, box);
         return box;
     };
     addChoice(Option::APO, captions_.label(81, QStringLiteral("APO功能")));
@@ -51,18 +44,16 @@ void FunctionOptionsPage::buildBasicGroup() {
         addChoice(Option::Monitor, captions_.label(103, QStringLiteral("静噪模式")));
     band_ = addChoice(Option::Band, captions_.label(85, QStringLiteral("频段")));
 
-    auto* boxes = new QVBoxLayout;
-    boxes->setSpacing(10);
     for (QCheckBox* box :
          {captions_.add(41, binding_->flag(Option::Beep), QStringLiteral("提示音")),
           captions_.add(39, binding_->flag(Option::Save), QStringLiteral("省电模式")),
           captions_.add(82, binding_->flag(Option::Key_Lock), QStringLiteral("键盘锁定")),
           captions_.add(87, binding_->flag(Option::FM_Enable), QStringLiteral("FM开关"))}) {
-        boxes->addWidget(box);
+        form.addBeside(box);
     }
     QCheckBox* expandedBand =
         captions_.add(84, binding_->flag(Option::Exp_Freq), QStringLiteral("按键扩频"));
-    boxes->addWidget(expandedBand);
+    form.addBeside(expandedBand);
     // The emergency alarm is kept in the codeplug, but the radio offers no choice of it here.
     QCheckBox* emergency =
         captions_.add(42, binding_->flag(Option::EMG), QStringLiteral("报警功能"));
@@ -82,19 +73,9 @@ void FunctionOptionsPage::buildBasicGroup() {
     vox->addWidget(binding_->choice(Option::VoxDelay), 1, 1);
     vox->addWidget(captions_.add(47, binding_->flag(Option::VoxRX), QStringLiteral("接收禁止VOX")),
                    2, 0, 1, 2);
-    boxes->addWidget(voxPanel_);
-    boxes->addStretch();
-
-    grid->addLayout(boxes, 0, 3, row, 1);
-    grid->setColumnMinimumWidth(1, 150);
-    grid->setColumnMinimumWidth(2, 40);
-    grid->setRowStretch(row, 1);
-
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(12, 12, 12, 12);
-    page->addWidget(group);
-    page->addStretch();
-    group->setFixedWidth(560);
+    form.addBeside(voxPanel_);
+    form.finish();
+    placeGroupOnPage(this, group, 560);
 
     connect(workingMode, &QComboBox::activated, this, &FunctionOptionsPage::onWorkingModeChosen);
     connect(memoryDisplay_, &QComboBox::activated, this, &FunctionOptionsPage::onWorkingModeChosen);

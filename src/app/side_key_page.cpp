@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QVBoxLayout>
 
+#include "app/form_group.h"
 #include "app/option_binding.h"
 
 namespace hm3300::app {
@@ -15,12 +16,7 @@ SideKeyPage::SideKeyPage(Document& document, QWidget* parent)
     QComboBox* assignment = binding_->choice(model::Option::Key_Assignment);
     assignment->setMinimumWidth(200);
     groupLayout->addWidget(assignment);
-    group->setFixedWidth(260);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 12, 12, 12);
-    layout->addWidget(group);
-    layout->addStretch();
+    placeGroupOnPage(this, group, 260);
 }
 
 void SideKeyPage::applyLanguage(const model::LanguagePack& pack) {
