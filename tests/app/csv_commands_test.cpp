@@ -89,14 +89,7 @@ private slots:
         importPath_ = folder_->file(QStringLiteral("broken.csv"));
         const model::Codeplug before = window_->document().codeplug();
         const QSignalSpy replaced(&window_->document(), &Document::replaced);
-        QString text;
-        const ModalAnswer answer([&](QWidget* dialog) {
-            auto* box = qobject_cast<QMessageBox*>(dialog);
-            QVERIFY(box);
-            text = box->text();
-            box->accept();
-        });
-        window_->importCsv();
+        const QString text = warningShownBy([this] { window_->importCsv(); });
         QVERIFY2(text.endsWith(QStringLiteral(
                      "broken.csv\": line 2, field 2: the quoted field is never closed")),
                  qPrintable(text));
@@ -118,18 +111,24 @@ private slots:
 
     void aFailedExportIsReported() {
         exportPath_ = folder_->file(QStringLiteral("no-such-folder/out.csv"));
+        const QString text = warningShownBy([this] { window_->exportCsv(); });
+        QVERIFY2(text.contains(QStringLiteral("out.csv")), qPrintable(text));
+    }
+
+private:
+    // The text of the message box that `command` shows, which is then closed.
+    static QString warningShownBy(const std::function<void()>& command) {
         QString text;
-        const ModalAnswer answer([&](QWidget* dialog) {
+        const ModalAnswer answer([&text](QWidget* dialog) {
             auto* box = qobject_cast<QMessageBox*>(dialog);
             QVERIFY(box);
             text = box->text();
             box->accept();
         });
-        window_->exportCsv();
-        QVERIFY2(text.contains(QStringLiteral("out.csv")), qPrintable(text));
+        command();
+        return text;
     }
 
-private:
     std::unique_ptr<AppFolder> folder_;
     std::unique_ptr<MainWindow> window_;
     QString importPath_;
