@@ -49,7 +49,7 @@ Message kindOf(mode_t mode) {
 // Closes a descriptor on every path out of a function.
 class Descriptor {
 public:
-    explicit Descriptor(int fd) : fd_(fd) {}
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     ~Descriptor() {
@@ -58,11 +58,15 @@ public:
         }
     }
     int get() const { return fd_; }
+    void reset(int fd) {
+        close();
+        fd_ = fd;
+    }
     // Closes now, reporting the error a deferred write may only show at close.
     bool close() {
         const int fd = fd_;
         fd_ = -1;
-        return ::close(fd) == 0;
+        return fd < 0 || ::close(fd) == 0;
     }
 
 private:
@@ -142,15 +146,20 @@ std::optional<model::Message> findSaveTarget(const std::string& path, SaveTarget
     }
 }
 
-// The file a save of `path` replaces, and a new temporary file beside it that `fd` holds
-// open for writing.
-std::optional<model::Message> startSave(const std::string& path, SaveTarget& target,
-                                        std::string& temporaryPath, int& fd) {
-    if (auto error = findSaveTarget(path, target)) {
+// A save under way: the file it replaces, and a new temporary file beside it, open for
+// writing.
+struct PendingSave {
+    SaveTarget target;
+    std::string temporaryPath;
+    Descriptor temporary;
+};
+
+std::optional<model::Message> startSave(const std::string& path, PendingSave& save) {
+    if (auto error = findSaveTarget(path, save.target)) {
         return error;
     }
-    fd = createTemporary(target.path, temporaryPath);
-    if (fd < 0) {
+    save.temporary.reset(createTemporary(save.target.path, save.temporaryPath));
+    if (save.temporary.get() < 0) {
         return failure(TextId::CannotSave, path, errno);
     }
     return std::nullopt;
@@ -223,35 +232,30 @@ std::optional<model::Message> readWholeFile(const std::string& path, std::size_t
 }
 
 std::optional<model::Message> checkReplaceable(const std::string& path) {
-    SaveTarget target;
-    std::string temporaryPath;
-    int created = -1;
-    if (auto error = startSave(path, target, temporaryPath, created)) {
+    PendingSave save;
+    if (auto error = startSave(path, save)) {
         return error;
     }
-    Descriptor fd(created);
-    fd.close();
-    ::unlink(temporaryPath.c_str());
+    save.temporary.close();
+    ::unlink(save.temporaryPath.c_str());
     return std::nullopt;
 }
 
 std::optional<model::Message> replaceFile(const std::string& path, std::string_view contents) {
-    SaveTarget target;
-    std::string temporaryPath;
-    int created = -1;
-    if (auto error = startSave(path, target, temporaryPath, created)) {
+    PendingSave save;
+    if (auto error = startSave(path, save)) {
         return error;
     }
-    Descriptor fd(created);
+    const int fd = save.temporary.get();
     // The new file keeps the old one's permissions. Where that fails it keeps the usual ones
     // for a new file, which loses no data, so the save goes on.
-    if (target.exists) {
-        ::fchmod(fd.get(), target.permissions);
+    if (save.target.exists) {
+        ::fchmod(fd, save.target.permissions);
     }
-    if (!writeAll(fd.get(), contents) || ::fsync(fd.get()) != 0 || !fd.close() ||
-        ::rename(temporaryPath.c_str(), target.path.c_str()) != 0) {
+    if (!writeAll(fd, contents) || ::fsync(fd) != 0 || !save.temporary.close() ||
+        ::rename(save.temporaryPath.c_str(), save.target.path.c_str()) != 0) {
         const int error = errno;
-        ::unlink(temporaryPath.c_str());
+        ::unlink(save.temporaryPath.c_str());
         return failure(TextId::CannotSave, path, error);
     }
     return std::nullopt;
