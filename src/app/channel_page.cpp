@@ -90,6 +90,8 @@ void ChannelPage::buildControls() {
     alias_->setObjectName(QStringLiteral("alias"));
     for (std::size_t i = 0; i < kListCount; ++i) {
         lists_[i] = new QComboBox;
+        lists_[i]->setObjectName(
+            QString::fromUtf8(model::fieldName(editor::pageListField(kLists[i]))));
     }
     for (std::size_t i = 0; i < kSwitchCount; ++i) {
         const Caption& caption = kSwitchCaptions[i];

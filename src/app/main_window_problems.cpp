@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "app/pack_text.h"
 #include "app/write_problems_dialog.h"
+#include "editor/edit_state.h"
 #include "model/channel.h"
 #include "model/text_ids.h"
 
@@ -20,24 +21,6 @@ namespace hm3300::app {
 namespace {
 
 using model::ChannelField;
-
-// The grid headers and the labels of the channel page that name each field; the pack
-// leaves DTMF, PTT ID and VOX as they are.
-struct FieldName {
-    ChannelField field;
-    int textId;  // 0: `fixed`
-    const char* fixed;
-};
-
-constexpr FieldName kFieldNames[] = {
-    {ChannelField::RxFreq, 26, ""},     {ChannelField::RxTone, 27, ""},
-    {ChannelField::TxFreq, 28, ""},     {ChannelField::TxTone, 29, ""},
-    {ChannelField::Power, 30, ""},      {ChannelField::Bandwidth, 73, ""},
-    {ChannelField::ScanAdd, 31, ""},    {ChannelField::Dtmf, 0, "DTMF"},
-    {ChannelField::PttId, 0, "PTT ID"}, {ChannelField::Alias, 101, ""},
-    {ChannelField::TailElim, 76, ""},   {ChannelField::Vox, 0, "VOX"},
-    {ChannelField::BusyLock, 32, ""},   {ChannelField::VoiceMode, 77, ""},
-};
 
 std::optional<ChannelField> channelField(const std::string& name) {
     for (ChannelField field : model::allChannelFields()) {
@@ -49,7 +32,7 @@ std::optional<ChannelField> channelField(const std::string& name) {
 }
 
 // The caption a control shows the operator: a check box's own text, or the label that
-// names it in a form or as its buddy.
+// names it in a form or as its buddy within `window`.
 QString controlCaption(const QWidget& window, QWidget* control) {
     if (auto* box = qobject_cast<QCheckBox*>(control)) {
         return box->text();
@@ -79,22 +62,24 @@ void MainWindow::showWriteProblems(std::vector<codec::WriteProblem> problems) {
         [this](const codec::WriteProblem& problem) { showProblemPlace(problem); });
 }
 
+// A channel field is named as its grid column or its control on the channel page is.
 QString MainWindow::fieldCaption(const codec::WriteProblem& problem) const {
+    const QString name = QString::fromStdString(problem.field);
     QString caption;
-    if (problem.channel > 0) {
-        if (const auto field = channelField(problem.field)) {
-            for (const FieldName& name : kFieldNames) {
-                if (name.field == *field) {
-                    caption = name.textId != 0 ? packText(document_.pack(), name.textId)
-                                               : QString::fromLatin1(name.fixed);
-                }
-            }
+    if (problem.channel == 0) {
+        if (auto* control = findChild<QWidget*>(name)) {
+            caption = controlCaption(*this, control);
         }
-    } else if (auto* control = findChild<QWidget*>(QString::fromStdString(problem.field))) {
-        caption = controlCaption(*this, control);
+    } else if (const auto field = channelField(problem.field); field && model::isVisible(*field)) {
+        caption = channelEditPage_->grid()
+                      ->model()
+                      ->headerData(editor::columnOfField(*field), Qt::Horizontal)
+                      .toString();
+    } else if (auto* control = channelPage_->findChild<QWidget*>(name)) {
+        caption = controlCaption(*channelPage_, control);
     }
     caption = withoutAccelerator(caption).trimmed();
-    return caption.isEmpty() ? QString::fromStdString(problem.field) : caption;
+    return caption.isEmpty() ? name : caption;
 }
 
 // A visible channel field is shown in the grid, a hidden one on the channel page; an option
@@ -104,7 +89,7 @@ void MainWindow::showProblemPlace(const codec::WriteProblem& problem) {
         const auto field = channelField(problem.field);
         if (field && model::isVisible(*field)) {
             pages_->setCurrentIndex(kChannelEditPage);
-            channelEditPage_->grid()->moveToCell(static_cast<int>(*field) + 1, problem.channel);
+            channelEditPage_->grid()->moveToCell(editor::columnOfField(*field), problem.channel);
         } else {
             channelPage_->showChannel(problem.channel);
             pages_->setCurrentIndex(kChannelPage);

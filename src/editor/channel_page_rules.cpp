@@ -25,22 +25,6 @@ std::vector<ValueKind> listKinds(PageList list) {
     }
 }
 
-ChannelField listField(PageList list) {
-    switch (list) {
-        case PageList::RxTone:
-            return ChannelField::RxTone;
-        case PageList::TxTone:
-            return ChannelField::TxTone;
-        case PageList::Power:
-            return ChannelField::Power;
-        case PageList::Bandwidth:
-            return ChannelField::Bandwidth;
-        case PageList::VoiceMode:
-            return ChannelField::VoiceMode;
-    }
-    return ChannelField::Power;
-}
-
 // The list position of the value text `cell`, if the list holds it.
 std::optional<int> positionOf(PageList list, const std::string& cell,
                               const model::ValueTexts& texts) {
@@ -70,6 +54,22 @@ bool isTone(PageList list) {
 }
 
 }  // namespace
+
+ChannelField pageListField(PageList list) {
+    switch (list) {
+        case PageList::RxTone:
+            return ChannelField::RxTone;
+        case PageList::TxTone:
+            return ChannelField::TxTone;
+        case PageList::Power:
+            return ChannelField::Power;
+        case PageList::Bandwidth:
+            return ChannelField::Bandwidth;
+        case PageList::VoiceMode:
+            return ChannelField::VoiceMode;
+    }
+    return ChannelField::Power;
+}
 
 std::vector<std::string> pageListItems(PageList list, const model::ValueTexts& texts) {
     if (isTone(list)) {
@@ -116,7 +116,7 @@ void choosePageItem(model::Channel& channel, PageList list, int index,
     if (!channel.exists() || index < 0 || index >= static_cast<int>(items.size())) {
         return;
     }
-    channel[listField(list)] = items[static_cast<std::size_t>(index)];
+    channel[pageListField(list)] = items[static_cast<std::size_t>(index)];
     if (isTone(list)) {
         channel[list == PageList::RxTone ? ChannelField::RxCode : ChannelField::TxCode] =
             std::to_string(index);

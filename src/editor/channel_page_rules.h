@@ -28,6 +28,8 @@ inline constexpr model::ChannelField kPageSwitches[] = {
     model::ChannelField::Dtmf,     model::ChannelField::PttId,   model::ChannelField::Vox,
 };
 
+// The field a list writes.
+model::ChannelField pageListField(PageList list);
 std::vector<std::string> pageListItems(PageList list, const model::ValueTexts& texts);
 
 struct ChannelPageView {

@@ -9,6 +9,10 @@ std::optional<model::ChannelField> fieldOfColumn(int column) {
     return static_cast<model::ChannelField>(column - GridColumn::RxFreq);
 }
 
+int columnOfField(model::ChannelField field) {
+    return static_cast<int>(field) + GridColumn::RxFreq;
+}
+
 std::string gridCellText(const model::ChannelTable& channels, int column, int row) {
     if (column == GridColumn::Label) {
         return model::ChannelTable::rowLabel(row);

@@ -44,6 +44,8 @@ struct EditState {
 
 // The field shown in grid column 1 to 10; nothing for the label and ">>" columns.
 std::optional<model::ChannelField> fieldOfColumn(int column);
+// The grid column that shows a visible field.
+int columnOfField(model::ChannelField field);
 
 // What cell (column, row) shows: "001" ... "128", a field, or ">>".
 std::string gridCellText(const model::ChannelTable& channels, int column, int row);

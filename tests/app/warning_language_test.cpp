@@ -164,6 +164,26 @@ private slots:
             }
         }
     }
+
+    // A refused write names each channel field as the window shows it: by its grid header,
+    // or by its label or check box on the channel page; a field the window does not show
+    // keeps its own name.
+    void writeProblemsNameTheirFieldsAsTheWindowDoes() {
+        const AppFolder folder;
+        auto window = folder.start();
+        window->menu().languages[static_cast<std::size_t>(model::Language::English)]->trigger();
+        const std::pair<const char*, QString> cases[] = {
+            {"RxTone", QStringLiteral("RX CTC/DCS")},
+            {"Alias", QStringLiteral("Name")},
+            {"VoiceMode", QStringLiteral("Voice mode")},
+            {"TailElim", QStringLiteral("Tail elimination")},
+            {"Vox", QStringLiteral("VOX")},
+            {"RxCode", QStringLiteral("RxCode")},
+        };
+        for (const auto& [field, caption] : cases) {
+            QCOMPARE(window->fieldCaption({1, field, {}}), caption);
+        }
+    }
 };
 
 int runWarningLanguageTests(int argc, char** argv) {
