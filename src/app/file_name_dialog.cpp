@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <utility>
 
 #include "app/pack_text.h"
 
@@ -23,6 +24,12 @@ FileNameDialog saveFileDialog(const QAction* item, const QString& filter,
         return QFileDialog::getSaveFileName(parent, withoutAccelerator(item->text()), proposed,
                                             filter, nullptr, options);
     };
+}
+
+void replaceDialog(FileNameDialog& dialog, FileNameDialog replacement) {
+    if (replacement) {
+        dialog = std::move(replacement);
+    }
 }
 
 }  // namespace hm3300::app

@@ -23,4 +23,7 @@ FileNameDialog openFileDialog(const QAction* item, const QString& filter);
 // The system's dialog naming a file to save.
 FileNameDialog saveFileDialog(const QAction* item, const QString& filter, ReplaceQuestion question);
 
+// `dialog` becomes `replacement`, unless that is empty (a test replacing some dialogs only).
+void replaceDialog(FileNameDialog& dialog, FileNameDialog replacement);
+
 }  // namespace hm3300::app

@@ -1,8 +1,6 @@
 // MainWindow: File → Import CSV and Export CSV, the channel list in the CSV layout of the
 // common open-source radio programmers.
 
-#include <QFile>
-
 #include "app/confirm_dialog.h"
 #include "app/main_window.h"
 #include "app/pack_text.h"
@@ -10,6 +8,7 @@
 #include "file/file_io.h"
 #include "model/quoted_text.h"
 #include "model/text_ids.h"
+#include "places/local_path.h"
 
 namespace hm3300::app {
 
@@ -26,12 +25,8 @@ void MainWindow::createCsvFileDialogs() {
 }
 
 void MainWindow::setCsvFileDialogs(FileNameDialog importDialog, FileNameDialog exportDialog) {
-    if (importDialog) {
-        importCsvDialog_ = std::move(importDialog);
-    }
-    if (exportDialog) {
-        exportCsvDialog_ = std::move(exportDialog);
-    }
+    replaceDialog(importCsvDialog_, std::move(importDialog));
+    replaceDialog(exportCsvDialog_, std::move(exportDialog));
 }
 
 // The rows are imported into a copy, which replaces the document in one step: an import is
@@ -44,7 +39,7 @@ void MainWindow::importCsv() {
     if (path.isEmpty()) {
         return;
     }
-    const std::string localPath = QFile::encodeName(path).toStdString();
+    const std::string localPath = places::localPath(path);
     std::string bytes;
     if (const auto error = file::readWholeFile(localPath, csv::kMaxChannelCsvSize, bytes)) {
         showWarning(*error);
@@ -79,7 +74,7 @@ void MainWindow::exportCsv() {
         return;
     }
     if (const auto error =
-            file::replaceFile(QFile::encodeName(path).toStdString(),
+            file::replaceFile(places::localPath(path),
                               csv::exportChannelsCsv(document_.codeplug(), document_.texts()))) {
         showWarning(*error);
     }

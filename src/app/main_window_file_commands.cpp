@@ -2,7 +2,6 @@
 // not saved are set aside, and Undo and Redo.
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,6 +17,7 @@
 #include "editor/confirm_actions.h"
 #include "file/codeplug_file.h"
 #include "model/text_ids.h"
+#include "places/local_path.h"
 
 namespace hm3300::app {
 
@@ -31,10 +31,6 @@ QString withCodeplugExtension(const QString& path) {
     return QFileInfo(path).suffix().isEmpty() ? path + kExtension : path;
 }
 
-std::string localPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 }  // namespace
 
 // The program asks before replacing a codeplug itself, once the extension is known.
@@ -45,12 +41,8 @@ void MainWindow::createFileDialogs() {
 }
 
 void MainWindow::setFileDialogs(FileNameDialog openDialog, FileNameDialog saveDialog) {
-    if (openDialog) {
-        openDialog_ = std::move(openDialog);
-    }
-    if (saveDialog) {
-        saveDialog_ = std::move(saveDialog);
-    }
+    replaceDialog(openDialog_, std::move(openDialog));
+    replaceDialog(saveDialog_, std::move(saveDialog));
 }
 
 bool MainWindow::askToSaveChanges() {
@@ -110,8 +102,8 @@ std::optional<file::ReadError> MainWindow::openCodeplugFile(const QString& path)
     // What was changed before is a step of its own, so that undo takes back the Open alone.
     document_.finishStep();
     std::vector<file::ReadNotice> notices;
-    auto error =
-        file::openCodeplug(localPath(path), document_.codeplug(), document_.texts(), notices);
+    auto error = file::openCodeplug(places::localPath(path), document_.codeplug(),
+                                    document_.texts(), notices);
     if (!error) {
         showBandCaption();
         document_.notifyReplaced();
@@ -169,7 +161,8 @@ bool MainWindow::saveFile() {
             editor::PendingCommand::MessageOnly)) {
         return false;
     }
-    if (const auto error = file::saveCodeplug(localPath(path), document_.codeplug(), pack)) {
+    if (const auto error =
+            file::saveCodeplug(places::localPath(path), document_.codeplug(), pack)) {
         showWarning(*error);
         return false;
     }

@@ -1,6 +1,5 @@
 // MainWindow: the language packs.
 
-#include <QFile>
 #include <QTabWidget>
 #include <iostream>
 
@@ -10,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/pack_text.h"
 #include "model/text_ids.h"
+#include "places/local_path.h"
 #include "places/program_files.h"
 
 namespace hm3300::app {
@@ -28,7 +28,7 @@ bool MainWindow::loadLanguagePack(const QString& name) {
     }
     std::string error;
     const std::optional<model::LanguagePack> pack =
-        model::LanguagePack::loadFile(QFile::encodeName(path).toStdString(), &error);
+        model::LanguagePack::loadFile(places::localPath(path), &error);
     if (!pack) {
         // A damaged pack is treated like a missing one; say why for whoever maintains it.
         std::cerr << "hm3300d: " << error << '\n';

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,6 +20,7 @@
 #include "app/pack_text.h"
 #include "link/link_trace.h"
 #include "model/text_ids.h"
+#include "places/local_path.h"
 #include "places/user_folders.h"
 
 namespace hm3300::app {
@@ -159,7 +159,7 @@ void ProgrammingDialog::startRun() {
     const QString tracePath = lastRunTracePath();
     std::ofstream traceFile;
     if (!tracePath.isEmpty()) {
-        traceFile.open(QFile::encodeName(tracePath).toStdString(), std::ios::trunc);
+        traceFile.open(places::localPath(tracePath), std::ios::trunc);
     }
     link::LinkTrace trace(traceFile);
     session_.setTrace(traceFile ? &trace : nullptr);

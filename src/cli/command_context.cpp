@@ -1,6 +1,5 @@
 #include "cli/command_context.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <iostream>
 
@@ -10,6 +9,7 @@
 #include "codec/write_check.h"
 #include "file/codeplug_file.h"
 #include "model/quoted_text.h"
+#include "places/local_path.h"
 #include "places/program_files.h"
 
 namespace hm3300::cli {
@@ -22,7 +22,7 @@ std::string packFolder(model::Language language) {
     const QString program = places::programFolder();
     const QString pack = places::findDataFile(
         program, QString::fromUtf8(model::packName(language)) + QStringLiteral(".lng"));
-    return QFile::encodeName(pack.isEmpty() ? program : QFileInfo(pack).path()).toStdString();
+    return places::localPath(pack.isEmpty() ? program : QFileInfo(pack).path());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "file/file_io.h"
 #include "model/quoted_text.h"
 #include "model/text_ids.h"
+#include "places/local_path.h"
 #include "places/user_folders.h"
 
 namespace hm3300::places {
@@ -55,8 +56,8 @@ BackupResult saveBackup(const model::Codeplug& codeplug, const model::LanguagePa
     for (int copy = 1; copy <= kMaxBackupsPerSecond; ++copy) {
         const QString path = QDir(folder).filePath(backupName(readAt, copy));
         // Claiming the name first keeps an earlier backup from ever being replaced.
-        const int fd = ::open(QFile::encodeName(path).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        const int fd =
+            ::open(localPath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0) {
             const int reason = errno;
             if (reason == EEXIST) {
@@ -67,8 +68,7 @@ BackupResult saveBackup(const model::Codeplug& codeplug, const model::LanguagePa
                      {model::quotedText(path.toStdString()), file::systemError(reason)}}};
         }
         ::close(fd);
-        if (const auto error =
-                file::saveCodeplug(QFile::encodeName(path).toStdString(), codeplug, pack)) {
+        if (const auto error = file::saveCodeplug(localPath(path), codeplug, pack)) {
             QFile::remove(path);
             return {{}, *error};
         }
