@@ -14,14 +14,6 @@
 
 namespace hm3300::app {
 
-namespace {
-
-QByteArray utf8(const std::string& text) {
-    return QByteArray::fromStdString(text);
-}
-
-}  // namespace
-
 RowCommands::RowCommands(ChannelEditing& editing, ChannelGrid& grid, ConfirmDialog& confirm,
                          QObject* parent)
     : QObject(parent), editing_(editing), grid_(grid), confirm_(confirm) {}
@@ -48,7 +40,8 @@ void RowCommands::copyToClipboard(const std::vector<int>& rows) {
     const std::vector<model::Channel> copied =
         editor::copyRows(editing_.document().codeplug().channels, rows);
     auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(kChannelsMimeType), utf8(editor::channelsText(copied)));
+    data->setData(QString::fromLatin1(kChannelsMimeType),
+                  QByteArray::fromStdString(editor::channelsText(copied)));
     data->setText(QString::fromStdString(editor::visibleColumnsText(copied)));
     QGuiApplication::clipboard()->setMimeData(data);
 }

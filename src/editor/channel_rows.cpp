@@ -74,11 +74,28 @@ std::optional<model::Channel> parseChannelLine(std::string_view line) {
 }
 
 // A spreadsheet cell cannot hold a tab or a line break.
-std::string spreadsheetCell(std::string_view field) {
-    std::string cell(field);
-    std::replace_if(
-        cell.begin(), cell.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
-    return cell;
+void appendSpreadsheetCell(std::string& out, std::string_view field) {
+    for (const char c : field) {
+        out += c == '\t' || c == '\n' || c == '\r' ? ' ' : c;
+    }
+}
+
+// `copied` one row a line, with the first `fieldCount` fields of each written by `append`
+// and separated by tabs.
+std::string tabSeparatedRows(std::span<const model::Channel> copied, int fieldCount,
+                             void (*append)(std::string& out, std::string_view field)) {
+    const auto fields = model::allChannelFields().first(static_cast<std::size_t>(fieldCount));
+    std::string text;
+    for (const model::Channel& channel : copied) {
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (i > 0) {
+                text += kFieldSeparator;
+            }
+            append(text, channel[fields[i]]);
+        }
+        text += kRowEnd;
+    }
+    return text;
 }
 
 }  // namespace
@@ -133,17 +150,7 @@ void deleteRows(ChannelTable& channels, std::span<const int> rows) {
 }
 
 std::string channelsText(std::span<const model::Channel> copied) {
-    std::string text;
-    for (const model::Channel& channel : copied) {
-        for (const ChannelField field : model::allChannelFields()) {
-            if (field != ChannelField::RxFreq) {
-                text += kFieldSeparator;
-            }
-            appendEscaped(text, channel[field]);
-        }
-        text += kRowEnd;
-    }
-    return text;
+    return tabSeparatedRows(copied, model::kChannelFieldCount, appendEscaped);
 }
 
 std::optional<std::vector<model::Channel>> parseChannelsText(std::string_view text) {
@@ -167,18 +174,7 @@ std::optional<std::vector<model::Channel>> parseChannelsText(std::string_view te
 }
 
 std::string visibleColumnsText(std::span<const model::Channel> copied) {
-    std::string text;
-    for (const model::Channel& channel : copied) {
-        for (const ChannelField field :
-             model::allChannelFields().first(model::kVisibleFieldCount)) {
-            if (field != ChannelField::RxFreq) {
-                text += kFieldSeparator;
-            }
-            text += spreadsheetCell(channel[field]);
-        }
-        text += kRowEnd;
-    }
-    return text;
+    return tabSeparatedRows(copied, model::kVisibleFieldCount, appendSpreadsheetCell);
 }
 
 }  // namespace hm3300::editor
