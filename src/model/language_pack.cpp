@@ -11,7 +11,7 @@
 
 namespace hm3300::model {
 
-// Generated at build time from lang/chinese.lng.
+// Generated at build time from lang/chinese.lng, english.lng and taiwan.lng.
 extern const std::string_view kBuiltinChinese;
 extern const std::string_view kBuiltinEnglish;
 extern const std::string_view kBuiltinTaiwan;
